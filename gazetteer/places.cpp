@@ -374,4 +374,12 @@ std::optional<PlaceEntry> findPlace(std::string_view listText)
     return std::nullopt;
 }
 
+std::string_view placeListTooltip(std::string_view regionText)
+{
+    const auto region = findRegion(regionText);
+    if (region && (region->kind == RegionKind::BoroughGroup || region->kind == RegionKind::TownGroup))
+        return region->tooltip;
+    return std::ranges::find(kRegions, RegionKind::County, &RegionEntry::kind)->tooltip;
+}
+
 }  // namespace gazetteer

@@ -61,6 +61,10 @@ std::array<std::string_view, kRegionCount> regionTexts();
 // The region whose text is exactly `regionText`; nothing for any other text.
 std::optional<RegionEntry> findRegion(std::string_view regionText);
 
+// The place combo's tooltip after a pick of `regionText`: the borough group and
+// the town group have their own, any other text gets the settlements' tooltip.
+std::string_view placeListTooltip(std::string_view regionText);
+
 // The place whose list text is exactly `listText`; nothing for any other text.
 // List texts are unique across all regions.
 std::optional<PlaceEntry> findPlace(std::string_view listText);

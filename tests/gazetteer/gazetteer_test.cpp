@@ -91,6 +91,14 @@ TEST(Regions, HeadingsAndTooltipsFollowTheKind)
     EXPECT_EQ(findRegion("L i n n a d")->heading, "    >L i n n a d<");
 }
 
+TEST(Regions, PlaceListTooltipBySelectedText)
+{
+    EXPECT_EQ(placeListTooltip("A l e v i d"), " Vali alev koordinaatidega ");
+    EXPECT_EQ(placeListTooltip("L i n n a d"), " Vali linn/linnaosa koordinaatidega ");
+    for (std::string_view text : {"Harjumaa"sv, "Võrumaa"sv, "L i n n a d "sv, "Alevid"sv, ""sv})
+        EXPECT_EQ(placeListTooltip(text), " Vali asula koordinaatidega ") << '"' << text << '"';
+}
+
 TEST(Regions, UnknownTextsYieldNothing)
 {
     for (std::string_view text : {"Harjumaa "sv, " Harjumaa"sv, "harjumaa"sv, "Alevid"sv, "A l e v i d "sv,
