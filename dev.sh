@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Sets up what is missing (Debian packages, configure, build), then
+#   ./dev.sh run       starts Vorandel
+#   ./dev.sh test      runs the whole test suite
+#   ./dev.sh sanitize  runs it again built with ASan + UBSan (build-asan/)
+# Idempotent: a second call with nothing changed only checks and rebuilds nothing.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+          libgtest-dev fonts-liberation fonts-dejavu-core
+          desktop-file-utils dpkg-dev file)
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+build() {  # build DIR [cmake options...]
+    local dir=$1; shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    fi
+    cmake --build "$dir"
+}
+
+cmd=${1:-}
+case "$cmd" in
+run)
+    install_missing
+    build build
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "Vorandel is a desktop program and needs a graphical display, but neither DISPLAY nor WAYLAND_DISPLAY is set." >&2
+        echo "Start it from a desktop session (or under xvfb-run)." >&2
+        exit 2
+    fi
+    exec build/vorandel
+    ;;
+test)
+    install_missing
+    build build
+    ctest --test-dir build --output-on-failure
+    ;;
+sanitize)
+    install_missing
+    build build-asan -DVORANDEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --test-dir build-asan --output-on-failure
+    ;;
+*)
+    echo "usage: $0 run|test|sanitize" >&2
+    exit 64
+    ;;
+esac

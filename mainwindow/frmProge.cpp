@@ -1,0 +1,27 @@
+#include "mainwindow/frmProge.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
+
+frmProge::frmProge(QWidget *parent)
+    : QDialog(parent)
+    , endProgram([](int code) { QCoreApplication::exit(code); })
+{
+    buildLayout();
+    connectHandlers();
+    tmrAeg->start();
+}
+
+frmProge::~frmProge() = default;
+
+void frmProge::keyPressEvent(QKeyEvent *event)
+{
+    // Esc anywhere in the window presses Exit, the window's cancel button.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdVälju->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

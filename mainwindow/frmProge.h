@@ -1,0 +1,124 @@
+#pragma once
+// The main window: the input fields, the gazetteer lists, the commands, the
+// results frame, the clock and the season choice. It owns all state of a run.
+#include <QDialog>
+#include <cstdint>
+#include <functional>
+
+#include "solar/observation.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+class frmProge : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmProge(QWidget *parent = nullptr);
+    ~frmProge() override;
+
+    // ---- Controls, named as the designer named them -------------------------
+    // Input area.
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9,
+        *Label10, *Label11, *Label12, *Label13, *Label14;
+    QLineEdit *txtPäev, *txtKuu, *txtAasta;
+    QLineEdit *txtLaiusKraad, *txtLaiusMinut, *txtLaiusSekund;
+    QLineEdit *txtPikkusKraad, *txtPikkusMinut, *txtPikkusSekund;
+    QLineEdit *txtKõrgus;
+    // Season.
+    QGroupBox *fraSesoon;
+    QRadioButton *optSuveaeg, *optTalveaeg;
+    // Commands, place lists, pictures, timer.
+    QPushButton *cmdArvuta, *cmdTühjenda, *cmdVälju;
+    QComboBox *cboNimestik, *cboPiirkond;
+    QLabel *picJuuliusePäev, *picKell;
+    QLabel *imgAbout, *imgHelves;
+    QTimer *tmrAeg;
+    // Results.
+    QGroupBox *fraTulem, *fraTõus, *fraLoojang;
+    QLabel *lblPäevNädaNr_Aastas, *lblNurkA, *lblNurkB, *lblNurkC, *lblNurkD,
+        *lblPäikKõrgHoriKohal, *lblNurkE, *lblKohaKeskpäev, *lblPäikTõus_st_Keskpäev_ni,
+        *lblKeskpäev_st_PäikLooj_ni, *lblPäikTõusLoojKell, *lblMaaPöörKiir, *lblMaaRaskKiir;
+    QLabel *lblPäev_Nädal, *lblPöörlemiskiir, *lblRaskuskiir;
+    QLabel *lblNurkA_Tõ, *lblNurkB_Tõ, *lblNurkC_Tõ, *lblNurkD_Tõ, *lblPäiHorKoh_Tõ,
+        *lblNurkE_Tõ, *lblKohKeskP_Tõ, *lblPäiTõu_st_KeskP_ni, *lblTühi_Tõ, *lblPäiTõuKell;
+    QLabel *lblNurkA_Lo, *lblNurkB_Lo, *lblNurkC_Lo, *lblNurkD_Lo, *lblPäiHorKoh_Lo,
+        *lblNurkE_Lo, *lblKohKeskP_Lo, *lblTühi_Lo, *lblKeskP_st_PäiLoo_ni, *lblPäiLooKell;
+
+    // ---- State of the run ----------------------------------------------------
+    std::int16_t WinterTime = 0;  // 0 summer time (GMT +3), 1 winter time (GMT +2)
+    float ResultsShown = 0;       // 1 while results are shown
+    float EventMode = 0;          // 1 sunrise column, 2 sunset column, 0 otherwise
+    double HorizonSine = 0;       // sine of the Sun's depression at rising and setting
+    double NoonAtSunrise = 0, SunriseTime = 0, NoonAtSunset = 0, SunsetTime = 0;  // hours
+    float YearNoticeMuted = 0;    // while not 0, leaving the year does not report < 1900
+    // A column where the Sun does not rise or set keeps its polar text when
+    // the season is switched.
+    bool SunriseColumnPolar = false, SunsetColumnPolar = false;
+
+    // ---- The computation (solar/results_view.cpp) ----------------------------
+    void ComputeResults();
+    void ComputeSunriseColumn(const solar::Observation &obs, std::int16_t dayOfYear,
+                              double latitude, double longitude);
+    void ComputeSunsetColumn(const solar::Observation &obs, std::int16_t dayOfYear,
+                             double latitude, double longitude);
+    void DisableInputFields();
+    void ShowSeasonHints();
+    void ShowResultCaptions();
+
+    // ---- Input fields (mainwindow/inputfields*.cpp) --------------------------
+    void UpdateCalculateEnabled();
+    void SetSeasonForMonth(std::int16_t month);
+
+    // ---- Commands (mainwindow/commands.cpp) ----------------------------------
+    void cmdArvuta_Click();
+    void cmdTühjenda_Click();
+    void cmdVälju_Click();
+    void ResetSeasonHints();
+    void EnableInputFields();
+
+    // ---- Gazetteer lists (gazetteer/place_lists.cpp) -------------------------
+    void FillRegionList();
+    void FillPlaceList();
+    void PreparePlaceList();
+    void DisablePlaceList();
+    void ApplyPlaceCoordinates();
+    void ShowChooseDistrictNotice();
+    void cboNimestik_Click();
+    void cboPiirkond_Click();
+    void cboNimestik_LostFocus();
+    void cboPiirkond_LostFocus();
+
+    // ---- Window start, clock, season, About picture --------------------------
+    void Form_Load();
+    void tmrAeg_Timer();
+    void optSuveaeg_Click();
+    void optTalveaeg_Click();
+    void Form_MouseMove();
+    void fraTulem_MouseMove();
+    void Label4_MouseMove();
+    void imgAbout_MouseMove();
+    void imgAbout_Click();
+
+    // Ends the program at once with the given exit code. Tests replace it.
+    std::function<void(int)> endProgram;
+
+    // The ten input fields in the order of the rows.
+    QList<QLineEdit *> inputFields() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void buildLayout();        // mainwindow/layout.cpp
+    void connectHandlers();    // mainwindow/wiring.cpp
+    bool loaded_ = false;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// Fonts and colours of the designer, mapped to what the system has.
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace look {
+
+inline const QColor kLavender{192, 192, 255};
+inline const QColor kNavy{0, 0, 128};
+inline const QColor kDarkRed{192, 0, 0};
+
+enum class Weight { Light, Regular, Bold };
+
+// The designer's faces ("Arial", "MS Sans Serif", "Tahoma",
+// "Copperplate Gothic Light", "Copperplate Gothic Bold") become the nearest
+// installed faces; sizes (in points) and weights are kept.
+QFont font(const QString &designerFace, double points, Weight weight = Weight::Regular);
+
+// Sets the background (and, when valid, the text colour) of a widget.
+void paint(QWidget *w, const QColor &background, const QColor &text = QColor());
+
+} // namespace look
