@@ -1,0 +1,31 @@
+#include "shell/notice.h"
+
+#include <QApplication>
+#include <QLabel>
+
+#include "shell/frmViga.h"
+
+namespace {
+int beeps = 0;
+}
+
+void Beep()
+{
+    ++beeps;
+    QApplication::beep();
+}
+
+int beepCount() { return beeps; }
+
+void ShowNotice(QWidget *owner, const QString &title, const QString &line1, const QString &line2,
+                const QString &line3)
+{
+    Beep();
+    // A new dialog each time, so lines of an earlier notice never linger.
+    auto *dialog = new frmViga(owner);
+    dialog->setWindowTitle(title);
+    dialog->lblEsimene->setText(line1);
+    dialog->lblTeine->setText(line2);
+    dialog->lblKolmas->setText(line3);
+    dialog->exec();
+}
