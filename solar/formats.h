@@ -1,0 +1,24 @@
+#pragma once
+// Text formats of angles and times. A rounded 60 seconds is shown as 60,
+// never carried into the minutes.
+#include <string>
+
+namespace solar {
+
+// Decimal degrees -> "23° 24' 25''", "-2° 00' 38''", "-0° 14' 47''".
+// Seconds round halves up. A value that reads zero in every unit has no minus.
+std::string FormatAngle(double degrees);
+
+// Decimal hours -> "-2min 29sek", "15min", "-0min 29sek".
+// Seconds round halves up. A value that reads zero in every unit has no minus.
+std::string FormatTimeDifference(double hours);
+
+// Decimal hours -> "13:21:46". One wrap into 0..24: -0.5 reads "23:30:00",
+// 24 reads "24:00:00". Seconds round halves to even. x within -24..48.
+std::string FormatClockTime(double hours);
+
+// Half-day arc in degrees -> the hours it spans, "9h 21m 53s".
+// Seconds round halves to even. arc 0..180.
+std::string FormatDayArc(double arcDegrees);
+
+} // namespace solar
