@@ -1,0 +1,153 @@
+// The thin layer between the window and the computation: reads the ten
+// fields, hands them to the pure functions, writes the result labels.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+#include <string>
+
+#include "mainwindow/frmProge.h"
+#include "solar/results.h"
+
+namespace {
+
+QString text(const std::string &utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+std::string decimalSeparator()
+{
+    return QLocale().decimalPoint().toStdString();
+}
+
+} // namespace
+
+void frmProge::ComputeResults()
+{
+    const QList<QLineEdit *> fields = {txtPäev,       txtKuu,         txtAasta,
+                                       txtLaiusKraad, txtLaiusMinut,  txtLaiusSekund,
+                                       txtPikkusKraad, txtPikkusMinut, txtPikkusSekund,
+                                       txtKõrgus};
+    std::array<std::string, 10> utf8Texts;
+    std::array<std::string_view, 10> fieldTexts;
+    for (int i = 0; i < 10; ++i) {
+        utf8Texts[i] = fields[i]->text().toStdString();
+        fieldTexts[i] = utf8Texts[i];
+    }
+    const std::optional<solar::Observation> obs = solar::ReadObservation(fieldTexts);
+    if (!obs)
+        return;  // the input side lets only whole numbers of each field's form through
+
+    const solar::DayResults day = solar::ComputeDayResults(*obs, decimalSeparator());
+    HorizonSine = day.horizonSine;
+
+    lblPäev_Nädal->setText(text(day.dayWeekText));
+    lblPöörlemiskiir->setText(text(day.rotationSpeedText));
+    lblRaskuskiir->setText(text(day.gravityText));
+    lblTühi_Tõ->setText(text(std::string(solar::kEmptyRowText)));
+    lblTühi_Lo->setText(text(std::string(solar::kEmptyRowText)));
+    fraTulem->setTitle(text(day.resultCaption));
+    ResultsShown = 1;
+
+    DisableInputFields();
+    ShowSeasonHints();
+
+    ComputeSunriseColumn(*obs, day.dayOfYear, day.latitude, day.longitude);
+    ComputeSunsetColumn(*obs, day.dayOfYear, day.latitude, day.longitude);
+
+    ShowResultCaptions();
+
+    cboNimestik->setEnabled(false);
+    cboPiirkond->setEnabled(false);
+    cmdArvuta->setEnabled(false);
+    cmdArvuta->setDefault(false);
+    cmdTühjenda->setEnabled(true);
+    cmdTühjenda->setFocus();
+}
+
+// The observation itself is not needed: N, latitude and longitude say it all.
+void frmProge::ComputeSunriseColumn(const solar::Observation &, std::int16_t dayOfYear,
+                                    double latitude, double longitude)
+{
+    EventMode = 1;
+    const solar::ColumnResult column = solar::ComputeColumn(
+        static_cast<int>(EventMode), dayOfYear, latitude, longitude, WinterTime, HorizonSine);
+    NoonAtSunrise = column.localNoon;
+    SunriseTime = column.eventTime;
+    SunriseColumnPolar = column.polar != solar::PolarState::None;
+
+    const std::array<QLabel *, 9> labels = {lblNurkA_Tõ,     lblNurkB_Tõ,    lblNurkC_Tõ,
+                                            lblNurkD_Tõ,     lblPäiHorKoh_Tõ, lblNurkE_Tõ,
+                                            lblKohKeskP_Tõ,  lblPäiTõu_st_KeskP_ni,
+                                            lblPäiTõuKell};
+    for (std::size_t row = 0; row < labels.size(); ++row)
+        labels[row]->setText(text(column.texts[row]));
+    EventMode = 0;
+}
+
+void frmProge::ComputeSunsetColumn(const solar::Observation &, std::int16_t dayOfYear,
+                                   double latitude, double longitude)
+{
+    EventMode = 2;
+    const solar::ColumnResult column = solar::ComputeColumn(
+        static_cast<int>(EventMode), dayOfYear, latitude, longitude, WinterTime, HorizonSine);
+    NoonAtSunset = column.localNoon;
+    SunsetTime = column.eventTime;
+    SunsetColumnPolar = column.polar != solar::PolarState::None;
+
+    const std::array<QLabel *, 9> labels = {lblNurkA_Lo,     lblNurkB_Lo,    lblNurkC_Lo,
+                                            lblNurkD_Lo,     lblPäiHorKoh_Lo, lblNurkE_Lo,
+                                            lblKohKeskP_Lo,  lblKeskP_st_PäiLoo_ni,
+                                            lblPäiLooKell};
+    for (std::size_t row = 0; row < labels.size(); ++row)
+        labels[row]->setText(text(column.texts[row]));
+    EventMode = 0;
+}
+
+void frmProge::DisableInputFields()
+{
+    for (QLineEdit *field : {txtPäev, txtKuu, txtAasta, txtLaiusKraad, txtLaiusMinut,
+                             txtLaiusSekund, txtPikkusKraad, txtPikkusMinut, txtPikkusSekund,
+                             txtKõrgus})
+        field->setEnabled(false);
+}
+
+void frmProge::ShowSeasonHints()
+{
+    QString hint;
+    if (WinterTime == 0)
+        hint = QStringLiteral(" Suveaeg ");
+    else if (WinterTime == 1)
+        hint = QStringLiteral(" Talveaeg ");
+    else
+        return;
+    optSuveaeg->setToolTip(hint);
+    optTalveaeg->setToolTip(hint);
+}
+
+void frmProge::ShowResultCaptions()
+{
+    const std::pair<QLabel *, const char *> captions[] = {
+        {lblPäevNädaNr_Aastas, "Päeva / Nädala Nr. aastas:"},
+        {lblNurkA, "Nurk, mille Maa läbis 01. jaan. kuni valitud kuupäevani"},
+        {lblNurkB, "Nurk periheelis"},
+        {lblNurkC, "Nurk kevadpunktis"},
+        {lblNurkD, "Tähe kaldenurk"},
+        {lblPäikKõrgHoriKohal, "Päikese kõrgus horisondi kohal keskpäeval"},
+        {lblNurkE, "Päikesekella ja elektronkella vahe"},
+        {lblKohaKeskpäev, "Kohalik keskpäev (GMT +2)"},
+        {lblPäikTõus_st_Keskpäev_ni, "Aeg päikesetõusust keskpäevani"},
+        {lblKeskpäev_st_PäikLooj_ni, "Aeg keskpäevast päikeseloojanguni"},
+        {lblPäikTõusLoojKell, "Päike tõuseb / loojub kell (GMT +2):"},
+        {lblMaaPöörKiir, "Maa Pöörlemiskiirus "},
+        {lblMaaRaskKiir, "Raskuskiirendus maapinnal  "},
+    };
+    for (const auto &[label, caption] : captions)
+        label->setText(QString::fromUtf8(caption));
+}
