@@ -1,8 +1,110 @@
 // The three commands: Calculate, Clear and Exit.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "mainwindow/fieldrules.h"
 #include "mainwindow/frmProge.h"
+#include "shell/notice.h"
+#include "solar/observation.h"
+
+namespace {
+
+int valueOf(const QLineEdit *field)
+{
+    return solar::FieldTextToInt16(field->text().toStdString()).value_or(0);
+}
+
+QString qs(const std::string &s) { return QString::fromStdString(s); }
+
+} // namespace
+
+void frmProge::cmdArvuta_Click()
+{
+    // The checks are made on the texts as they stand: when Calculate runs from
+    // Enter inside a field, that field has not been left and not been tidied.
+    if (valueOf(txtPäev) == 0) {
+        ShowNotice(this, QStringLiteral("Tähelepanu"), QStringLiteral("0-päeva ei ole olemas..."));
+        emptyAndCorrect(txtPäev);
+        return;
+    }
+    if (valueOf(txtKuu) == 0) {
+        ShowNotice(this, QStringLiteral("Tähelepanu"), QStringLiteral("0-kuud ei ole olemas..."));
+        emptyAndCorrect(txtKuu);
+        return;
+    }
+    if (valueOf(txtAasta) < 1900) {
+        // The year field's own leaving check must not report the same year again.
+        YearNoticeMuted = 1;
+        const auto n = fieldrules::YearBefore1900Notice();
+        ShowNotice(this, qs(n.title), qs(n.line1));
+        emptyAndCorrect(txtAasta);
+        YearNoticeMuted = 0;
+        return;
+    }
+    // The field checks can be passed by the order of entry (day and month
+    // typed before the year, the year then written by a place pick): the whole
+    // date is checked once more here.
+    if (CheckFullDate(valueOf(txtPäev), valueOf(txtKuu), valueOf(txtAasta)) == false)
+        return;
+    // The longitude degrees take minus signs anywhere while typing; only a
+    // whole number can be computed.
+    if (!solar::FieldTextToInt16(txtPikkusKraad->text().toStdString(), true)) {
+        const auto n = fieldrules::RejectedKeyNotice();
+        ShowNotice(this, qs(n.title), qs(n.line1), qs(n.line2));
+        emptyAndCorrect(txtPikkusKraad);
+        return;
+    }
+    for (QLineEdit *field :
+         {txtPäev, txtKuu, txtLaiusMinut, txtLaiusSekund, txtPikkusMinut, txtPikkusSekund}) {
+        const QString two = qs(fieldrules::CompleteToTwoDigits(field->text().toStdString()));
+        if (two != field->text())
+            field->setText(two);
+    }
+    ComputeResults();
+}
+
+void frmProge::cmdTühjenda_Click()
+{
+    lblPäev_Nädal->clear();
+    for (QLabel *label : {lblNurkA_Tõ, lblNurkB_Tõ, lblNurkC_Tõ, lblNurkD_Tõ, lblPäiHorKoh_Tõ,
+                          lblNurkE_Tõ, lblKohKeskP_Tõ, lblPäiTõu_st_KeskP_ni, lblTühi_Tõ,
+                          lblPäiTõuKell, lblNurkA_Lo, lblNurkB_Lo, lblNurkC_Lo, lblNurkD_Lo,
+                          lblPäiHorKoh_Lo, lblNurkE_Lo, lblKohKeskP_Lo, lblTühi_Lo,
+                          lblKeskP_st_PäiLoo_ni, lblPäiLooKell})
+        label->clear();
+    EnableInputFields();
+    ResetSeasonHints();
+    lblPöörlemiskiir->clear();
+    lblRaskuskiir->clear();
+    // The year, the place and the height stay for the next date.
+    txtPäev->clear();
+    txtKuu->clear();
+    txtPäev->setFocus(Qt::OtherFocusReason);
+    fraTulem->setTitle(QStringLiteral("Sisesta uued andmed..."));
+    ResultsShown = 0;
+    cboNimestik->setEnabled(true);
+    cmdTühjenda->setEnabled(false);
+}
 
 void frmProge::cmdVälju_Click()
 {
     // Ends the program at once: nothing is saved and nothing is asked.
     endProgram(0);
+}
+
+void frmProge::ResetSeasonHints()
+{
+    const QString tip = QStringLiteral(" Vali suveaeg või talveaeg ");
+    optSuveaeg->setToolTip(tip);
+    optTalveaeg->setToolTip(tip);
+}
+
+void frmProge::EnableInputFields()
+{
+    for (QLineEdit *field : inputFields())
+        field->setEnabled(true);
 }

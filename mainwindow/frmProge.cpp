@@ -12,6 +12,7 @@ frmProge::frmProge(QWidget *parent)
     buildLayout();
     connectHandlers();
     tmrAeg->start();
+    Form_Load();
 }
 
 frmProge::~frmProge() = default;

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "solar/observation.h"
 
@@ -73,8 +74,51 @@ public:
     void ShowResultCaptions();
 
     // ---- Input fields (mainwindow/inputfields*.cpp) --------------------------
-    void UpdateCalculateEnabled();
+    // The key filter: sets keyCode to 0, after a notice, to discard the key.
+    void FilterDigitKey(char16_t &keyCode, bool minusAllowed);
+    // True (after a notice) when the value is above the limit.
+    bool CheckFieldLimit(int value, int limit);
+    // The date checks empty the day field and focus it when they reject the day;
+    // they return the verdict "valid", or std::nullopt for month 0 (no check).
+    std::optional<bool> CheckDayOfMonth(int day, int month);
+    std::optional<bool> CheckFullDate(int day, int month, int year);
+    void CheckLeapDay(int day, int year);
     void SetSeasonForMonth(std::int16_t month);
+    void UpdateCalculateEnabled();
+
+    void txtPäev_KeyPress(char16_t &keyCode);
+    void txtKuu_KeyPress(char16_t &keyCode);
+    void txtAasta_KeyPress(char16_t &keyCode);
+    void txtLaiusKraad_KeyPress(char16_t &keyCode);
+    void txtLaiusMinut_KeyPress(char16_t &keyCode);
+    void txtLaiusSekund_KeyPress(char16_t &keyCode);
+    void txtPikkusKraad_KeyPress(char16_t &keyCode);
+    void txtPikkusMinut_KeyPress(char16_t &keyCode);
+    void txtPikkusSekund_KeyPress(char16_t &keyCode);
+    void txtKõrgus_KeyPress(char16_t &keyCode);
+
+    void txtPäev_Change();
+    void txtKuu_Change();
+    void txtAasta_Change();
+    void txtLaiusKraad_Change();
+    void txtLaiusMinut_Change();
+    void txtLaiusSekund_Change();
+    void txtPikkusKraad_Change();
+    void txtPikkusMinut_Change();
+    void txtPikkusSekund_Change();
+    void txtKõrgus_Change();
+
+    void txtPäev_LostFocus();
+    void txtKuu_LostFocus();
+    void txtAasta_LostFocus();
+    void txtLaiusMinut_LostFocus();
+    void txtLaiusSekund_LostFocus();
+    void txtPikkusMinut_LostFocus();
+    void txtPikkusSekund_LostFocus();
+
+    // Every field: the right button never touches the clipboard; the middle
+    // button's selection paste is refused like Ctrl+V.
+    void txtField_MouseDown(QLineEdit *field, Qt::MouseButton button);
 
     // ---- Commands (mainwindow/commands.cpp) ----------------------------------
     void cmdArvuta_Click();
@@ -120,5 +164,19 @@ protected:
 private:
     void buildLayout();        // mainwindow/layout.cpp
     void connectHandlers();    // mainwindow/wiring.cpp
+    bool fieldEvent(QLineEdit *field, QEvent *event);  // mainwindow/inputfields_events.cpp
+    void emptyAndCorrect(QLineEdit *field);  // empties a rejected field and focuses it
+    void focusForCorrection(QLineEdit *field);
+    void advanceTo(QLineEdit *next);
+    bool changeFrame(QLineEdit *field, const char16_t *emptyHint, const char16_t *filledHint);
+    void limitedFieldChange(QLineEdit *field, int limit, QLineEdit *next, const char16_t *emptyHint,
+                            const char16_t *filledHint);
+    void tidyMinutesOrSeconds(QLineEdit *field);
+    void tidyDayOrMonth(QLineEdit *field);
+    void showStoredTimesShifted(double shiftHours, const QString &seasonTip);  // mainwindow/season.cpp
+    // While the program moves the focus into a field to correct, the field it
+    // leaves has not been left by the user: its leaving step does not run.
+    bool correctingFocus_ = false;
+    QLineEdit *fieldWithFocus_ = nullptr;
     bool loaded_ = false;
 };

@@ -251,6 +251,7 @@ void frmProge::buildLayout()
     for (auto *cbo : {cboNimestik, cboPiirkond}) {
         cbo->setEditable(true);
         cbo->setInsertPolicy(QComboBox::NoInsert);
+        cbo->setCompleter(nullptr);  // typed text stays as typed
         cbo->setFont(look::font(QStringLiteral("Arial"), 9));
         cbo->setCursor(Qt::ArrowCursor);
         look::paint(cbo, QColor(), windowText);

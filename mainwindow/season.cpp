@@ -1,0 +1,48 @@
+// The season options: in the entering state they choose the season of the
+// next computation; while results are shown they re-show the four stored
+// clock times in the season clicked, never recomputing them.
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "mainwindow/frmProge.h"
+#include "solar/formats.h"
+
+namespace {
+
+QString clockText(double hours) { return QString::fromStdString(solar::FormatClockTime(hours)); }
+
+} // namespace
+
+void frmProge::showStoredTimesShifted(double shiftHours, const QString &seasonTip)
+{
+    optSuveaeg->setToolTip(seasonTip);
+    optTalveaeg->setToolTip(seasonTip);
+    lblKohKeskP_Tõ->setText(clockText(NoonAtSunrise + shiftHours));
+    // A column where the Sun does not rise or set keeps its polar text.
+    if (!SunriseColumnPolar)
+        lblPäiTõuKell->setText(clockText(SunriseTime + shiftHours));
+    lblKohKeskP_Lo->setText(clockText(NoonAtSunset + shiftHours));
+    if (!SunsetColumnPolar)
+        lblPäiLooKell->setText(clockText(SunsetTime + shiftHours));
+}
+
+void frmProge::optSuveaeg_Click()
+{
+    if (cmdArvuta->isEnabled()) {
+        WinterTime = 0;
+        return;
+    }
+    if (ResultsShown == 1)
+        showStoredTimesShifted(WinterTime != 0 ? 1.0 : 0.0, QStringLiteral(" Suveaeg "));
+}
+
+void frmProge::optTalveaeg_Click()
+{
+    if (cmdArvuta->isEnabled()) {
+        WinterTime = 1;
+        return;
+    }
+    if (ResultsShown == 1)
+        showStoredTimesShifted(WinterTime != 1 ? -1.0 : 0.0, QStringLiteral(" Talveaeg "));
+}

@@ -1,0 +1,73 @@
+// The load step of the window, its clock and the About picture.
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+
+#include "mainwindow/clockrules.h"
+#include "mainwindow/frmProge.h"
+#include "shell/frmAbout.h"
+#include "shell/pictures.h"
+
+namespace {
+
+clockrules::LocalDateTime toLocal(const QDateTime &dt)
+{
+    const QDate d = dt.date();
+    const QTime t = dt.time();
+    return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), d.dayOfWeek()};
+}
+
+// The separator between hours and minutes in the user's time format.
+QString timeSeparator()
+{
+    const QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    const qsizetype h = format.indexOf(QLatin1Char('h'), 0, Qt::CaseInsensitive);
+    const qsizetype m = format.indexOf(QLatin1Char('m'));
+    if (h >= 0 && m > h) {
+        QString sep = format.mid(h, m - h);
+        sep.remove(QLatin1Char('h')).remove(QLatin1Char('H'));
+        if (!sep.isEmpty())
+            return sep;
+    }
+    return QStringLiteral(":");
+}
+
+} // namespace
+
+void frmProge::Form_Load()
+{
+    const QString today =
+        QString::fromStdString(clockrules::FormatTodayCaption(toLocal(QDateTime::currentDateTime())));
+    FillRegionList();
+    // The window opens centred on the screen.
+    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    setWindowTitle(QString::fromStdString(clockrules::WindowTitle(today.toStdString())));
+}
+
+void frmProge::tmrAeg_Timer()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const auto local = toLocal(now);
+    const QString mark = QLocale().decimalPoint();
+    picJuuliusePäev->setText(QString::fromStdString(clockrules::FormatJulianDate(
+        clockrules::CurrentJulianDate(local), mark.isEmpty() ? U'.' : mark.toUcs4().value(0, U'.'))));
+    picKell->setText(QString::fromStdString(
+        clockrules::FormatClock(local.hour, local.minute, local.second, timeSeparator().toStdString())));
+}
+
+void frmProge::imgAbout_MouseMove() { imgAbout->setPixmap(imgHelves->pixmap()); }
+void frmProge::Form_MouseMove() { imgAbout->setPixmap(pictures::sun()); }
+void frmProge::fraTulem_MouseMove() { imgAbout->setPixmap(pictures::sun()); }
+void frmProge::Label4_MouseMove() { imgAbout->setPixmap(pictures::sun()); }
+
+void frmProge::imgAbout_Click()
+{
+    auto *about = new frmAbout(imgAbout, this);
+    about->exec();
+}
