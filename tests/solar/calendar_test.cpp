@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "solar/calendar.h"
 
 namespace {
@@ -73,6 +75,9 @@ TEST(Calendar, WeekOfYear)
         {"3 January 2000, the first Monday", 3, 1, 2000, 1},
         {"10 January 2000", 10, 1, 2000, 2},
         {"31 December 1999", 31, 12, 1999, 52},
+        // 1904: 1 January a Friday; 1-3 January carry 1903's last week, 53.
+        {"3 January 1904", 3, 1, 1904, 53},
+        {"4 January 1904, the first Monday", 4, 1, 1904, 1},
         // 2001: 1 January a Monday; the first Monday after it is 8 January, week 2.
         {"1 January 2001, itself a Monday", 1, 1, 2001, 1},
         {"7 January 2001", 7, 1, 2001, 1},
@@ -96,6 +101,34 @@ TEST(Calendar, IsLeapYear)
     EXPECT_TRUE(solar::IsLeapYear(2004));
     EXPECT_FALSE(solar::IsLeapYear(2003));
     EXPECT_FALSE(solar::IsLeapYear(2100));
+}
+
+// Every date from 1900 to 2100 against the standard library's civil calendar,
+// and within every year the week number steps up exactly on Mondays.
+TEST(Calendar, AgreesWithTheCivilCalendarEveryDay)
+{
+    using namespace std::chrono;
+    for (int y = 1900; y <= 2100; ++y) {
+        const sys_days newYear = year{y} / January / 1;
+        const sys_days end = year{y} / December / 31;
+        int previousWeek = 0;
+        for (sys_days d = newYear; d <= end; d += days{1}) {
+            const year_month_day ymd{d};
+            const int day = int(unsigned(ymd.day())), month = int(unsigned(ymd.month()));
+            const int n = solar::DayOfYear(day, month, y);
+            ASSERT_EQ(n, (d - newYear).count() + 1) << y << "-" << month << "-" << day;
+            const int dayOfWeek = int(weekday{d}.c_encoding());   // 0 Sunday
+            ASSERT_EQ(solar::GregorianWeekday(day, month, y), dayOfWeek) << y << "-" << month << "-" << day;
+            const int week = solar::WeekOfYear(std::int16_t(n), y);
+            // The first Monday may start week 1 after days that carried the
+            // previous year's last number (53 in 1904).
+            const bool firstMondayOfWeekOne = dayOfWeek == 1 && n <= 7 && week == 1;
+            if (n > 1 && !firstMondayOfWeekOne) {
+                ASSERT_EQ(week, previousWeek + (dayOfWeek == 1 ? 1 : 0)) << y << "-" << month << "-" << day;
+            }
+            previousWeek = week;
+        }
+    }
 }
 
 } // namespace

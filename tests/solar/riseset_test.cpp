@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <regex>
 
 #include "solar/formats.h"
 #include "solar/results.h"
@@ -175,6 +176,51 @@ TEST(RiseSet, HorizonDepressionGrowsWithHeight)
     EXPECT_DOUBLE_EQ(solar::HorizonDepressionSine(0), std::sin(0.833 * 0.0174532925199433));
     EXPECT_LT(solar::HorizonDepressionSine(0), solar::HorizonDepressionSine(30));
     EXPECT_LT(solar::HorizonDepressionSine(30), solar::HorizonDepressionSine(100));
+}
+
+// Every day of the year, from the equator to 89° 59' 59'', in both seasons:
+// every text is well formed and a column is polar exactly when its arc says so.
+TEST(RiseSet, EveryDayAtEveryLatitudeGivesWellFormedTexts)
+{
+    const std::regex angle(R"(-?\d+° \d\d' \d\d'')");
+    const std::regex difference(R"(-?\d+min( \d+sek)?)");
+    const std::regex clock(R"(\d\d:\d\d:\d\d)");
+    const std::regex arc(R"(\d+h \d+m \d+s)");
+    for (double latitude : {0.0, 30.0, 59.436944, 66.5, 70.0, 80.0, 89 + 59 / 60.0 + 59 / 3600.0}) {
+        for (int height : {0, 30, 3000}) {
+            const double horizonSine = solar::HorizonDepressionSine(height);
+            for (std::int16_t n = 1; n <= 366; ++n) {
+                for (int eventMode : {kSunrise, kSunset}) {
+                    for (int winterTime : {kSummer, kWinter}) {
+                        const auto c = solar::ComputeColumn(eventMode, n, latitude, 24.745,
+                                                            winterTime, horizonSine);
+                        const auto where = testing::Message() << "latitude " << latitude << ", N "
+                                                              << n << ", event " << eventMode;
+                        for (int row : {A, B, C, D, NoonHeight})
+                            ASSERT_TRUE(std::regex_match(c.texts[row], angle)) << where << ": " << c.texts[row];
+                        ASSERT_TRUE(std::regex_match(c.texts[E], difference)) << where << ": " << c.texts[E];
+                        ASSERT_TRUE(std::regex_match(c.texts[Noon], clock)) << where << ": " << c.texts[Noon];
+                        ASSERT_TRUE(std::regex_match(c.texts[Arc], arc)) << where << ": " << c.texts[Arc];
+                        ASSERT_GE(c.halfDayArc, 0.0) << where;
+                        ASSERT_LE(c.halfDayArc, 180.0) << where;
+                        switch (c.polar) {
+                        case solar::PolarState::None:
+                            ASSERT_TRUE(std::regex_match(c.texts[EventTime], clock)) << where << ": " << c.texts[EventTime];
+                            break;
+                        case solar::PolarState::PolarNight:
+                            ASSERT_EQ(c.texts[EventTime], "polaaröö") << where;
+                            ASSERT_EQ(c.halfDayArc, 0.0) << where;
+                            break;
+                        case solar::PolarState::PolarDay:
+                            ASSERT_EQ(c.texts[EventTime], "polaarpäev") << where;
+                            ASSERT_EQ(c.halfDayArc, 180.0) << where;
+                            break;
+                        }
+                    }
+                }
+            }
+        }
+    }
 }
 
 } // namespace
