@@ -70,4 +70,5 @@ void frmProge::imgAbout_Click()
 {
     auto *about = new frmAbout(imgAbout, this);
     about->exec();
+    activateWindow();
 }

@@ -28,4 +28,8 @@ void ShowNotice(QWidget *owner, const QString &title, const QString &line1, cons
     dialog->lblTeine->setText(line2);
     dialog->lblKolmas->setText(line3);
     dialog->exec();
+    // The owner takes the input back at once (some platforms leave no window
+    // active when a modal dialog closes).
+    if (owner && owner->isVisible())
+        owner->window()->activateWindow();
 }
