@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStyleFactory>
 
 #include "mainwindow/frmProge.h"
 #include "shell/frmAlgus.h"
@@ -8,6 +9,10 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The classic desktop look the windows were designed in: etched frames,
+    // raised buttons.
+    if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(classic);
     QApplication::setApplicationName(
         QString::fromUtf8(ProgramInfo.Title.data(), qsizetype(ProgramInfo.Title.size())));
     QApplication::setApplicationVersion(QString::fromStdString(VersionNumber()));
