@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a built tree into a temporary folder and checks
+# its files, its control fields and its desktop entry.
+#   package_test.sh BUILD_DIR VERSION
+set -euo pipefail
+build=$1
+version=$2
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+checks=0
+fail() { echo "FAIL: $*" >&2; exit 1; }
+ok() { checks=$((checks + 1)); }
+
+if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/out" >"$tmp/cpack.log" 2>&1; then
+    cat "$tmp/cpack.log" >&2
+    fail "cpack did not build the package"
+fi
+deb=$tmp/out/vorandel_${version}_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || fail "no package $deb; cpack made: $(ls "$tmp/out")"
+ok
+
+# Exactly these files, nothing else (folders aside).
+expected=(
+    ./usr/bin/vorandel
+    ./usr/share/applications/vorandel.desktop
+    ./usr/share/icons/hicolor/scalable/apps/vorandel.svg
+)
+sizes=(16 24 32 48 64 128 256)
+for s in "${sizes[@]}"; do
+    expected+=("./usr/share/icons/hicolor/${s}x${s}/apps/vorandel.png")
+done
+listing=$(dpkg-deb -c "$deb")
+actual=$(awk '$1 !~ /^d/ {print $6}' <<<"$listing" | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+if [ "$actual" != "$wanted" ]; then
+    diff <(echo "$wanted") <(echo "$actual") >&2 || true
+    fail "the package's files differ from the list above (< wanted, > in the package)"
+fi
+ok
+grep -Eq '^-rwxr-xr-x .* \./usr/bin/vorandel$' <<<"$listing" || fail "usr/bin/vorandel is not executable"
+ok
+
+# Control fields.
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = vorandel ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+[ "$(field Section)" = science ] || fail "Section: $(field Section)"
+[[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer: $(field Maintainer)"
+[ -n "$(field Description)" ] || fail "no Description"
+checks=$((checks + 5))
+depends=$(field Depends)
+for p in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation fonts-dejavu-core libc6; do
+    grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
+    ok
+done
+
+# The files themselves.
+dpkg-deb -x "$deb" "$tmp/root"
+desktop=$tmp/root/usr/share/applications/vorandel.desktop
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
+ok
+for line in 'Type=Application' 'Name=Vorandel' 'Exec=vorandel' 'Icon=vorandel' \
+            'Categories=Education;Science;Astronomy;' 'GenericName=Päikesetõus ja -loojang'; do
+    grep -qxF "$line" "$desktop" || fail "desktop entry lacks the line $line"
+    ok
+done
+grep -q '^Comment=.' "$desktop" || fail "desktop entry has no Comment"
+ok
+file -b "$tmp/root/usr/bin/vorandel" | grep -q '^ELF .* executable' \
+    || file -b "$tmp/root/usr/bin/vorandel" | grep -q '^ELF .* pie executable' \
+    || fail "usr/bin/vorandel: $(file -b "$tmp/root/usr/bin/vorandel")"
+ok
+for s in "${sizes[@]}"; do
+    png=$tmp/root/usr/share/icons/hicolor/${s}x${s}/apps/vorandel.png
+    file -b "$png" | grep -q "^PNG image data, $s x $s, 8-bit/color RGBA" \
+        || fail "${s}x${s} icon: $(file -b "$png")"
+    ok
+done
+file -b "$tmp/root/usr/share/icons/hicolor/scalable/apps/vorandel.svg" | grep -q 'SVG' || fail "the scalable icon is no SVG"
+ok
+
+echo "$(basename "$deb"): $checks checks"
