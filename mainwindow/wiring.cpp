@@ -107,12 +107,18 @@ bool frmProge::eventFilter(QObject *watched, QEvent *event)
         return QDialog::eventFilter(watched, event);
     }
     if (event->type() == QEvent::MouseMove) {
-        if (watched == imgAbout)
+        // Only the pointer over the control itself counts, not a move passed on
+        // from a control inside it.
+        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+        if (watched == imgAbout) {
             imgAbout_MouseMove();
-        else if (watched == fraTulem)
+            return true;
+        }
+        if (watched == fraTulem && !fraTulem->childAt(at))
             fraTulem_MouseMove();
         else if (watched == Label4)
             Label4_MouseMove();
+        return true;
     } else if (event->type() == QEvent::MouseButtonRelease && watched == imgAbout) {
         const auto *me = static_cast<QMouseEvent *>(event);
         if (me->button() == Qt::LeftButton && imgAbout->rect().contains(me->position().toPoint())) {
@@ -125,6 +131,8 @@ bool frmProge::eventFilter(QObject *watched, QEvent *event)
 
 void frmProge::mouseMoveEvent(QMouseEvent *event)
 {
-    Form_MouseMove();
+    // The window's own surface, not a control on it that passed the move on.
+    if (!childAt(event->position().toPoint()))
+        Form_MouseMove();
     QDialog::mouseMoveEvent(event);
 }
