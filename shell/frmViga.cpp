@@ -33,19 +33,6 @@ QLabel *makeLine(QWidget *parent, const QString &name, const TwipsRect &where)
     return label;
 }
 
-// A line wider than its label is set a little tighter, so the longest
-// message ("Sisestatavad andmed peavad olema positiivsed täisarvud") fits.
-void fitLine(QLabel *label)
-{
-    QFont f = label->font();
-    for (int percent = 100; percent >= 90; --percent) {
-        f.setLetterSpacing(QFont::PercentageSpacing, percent);
-        if (QFontMetrics(f).horizontalAdvance(label->text()) <= label->width())
-            break;
-    }
-    label->setFont(f);
-}
-
 } // namespace
 
 frmViga::frmViga(QWidget *owner)
@@ -85,7 +72,7 @@ void frmViga::Command1_Click() { accept(); }
 void frmViga::showEvent(QShowEvent *event)
 {
     for (QLabel *line : {lblEsimene, lblTeine, lblKolmas})
-        fitLine(line);
+        look::fitText(line);
     if (!positioned_) {
         positioned_ = true;
         QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();

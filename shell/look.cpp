@@ -1,5 +1,7 @@
 #include "shell/look.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -16,10 +18,13 @@ QFont font(const QString &designerFace, double points, Weight weight)
     } else if (designerFace == u"Tahoma") {
         f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
                        QStringLiteral("sans-serif")});
+        f.setCapitalization(QFont::MixedCase);
     } else {
         // "Arial" and "MS Sans Serif": Liberation Sans has Arial's metrics.
         f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                        QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")});
+        // Set explicitly, so a control never takes small capitals from its frame.
+        f.setCapitalization(QFont::MixedCase);
     }
     f.setPointSizeF(points);
     switch (weight) {
@@ -28,6 +33,17 @@ QFont font(const QString &designerFace, double points, Weight weight)
     case Weight::Bold: f.setWeight(QFont::Bold); break;
     }
     return f;
+}
+
+void fitText(QLabel *label)
+{
+    QFont f = label->font();
+    for (int percent = 100; percent >= 90; --percent) {
+        f.setLetterSpacing(QFont::PercentageSpacing, percent);
+        if (QFontMetrics(f).horizontalAdvance(label->text()) <= label->width())
+            break;
+    }
+    label->setFont(f);
 }
 
 void paint(QWidget *w, const QColor &background, const QColor &text)

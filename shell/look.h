@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+class QLabel;
+
 namespace look {
 
 inline const QColor kLavender{192, 192, 255};
@@ -16,6 +18,10 @@ enum class Weight { Light, Regular, Bold };
 // "Copperplate Gothic Light", "Copperplate Gothic Bold") become the nearest
 // installed faces; sizes (in points) and weights are kept.
 QFont font(const QString &designerFace, double points, Weight weight = Weight::Regular);
+
+// A text wider than its label is set a little tighter (down to 90 % letter
+// spacing) so that it fits, as the designer's face would have.
+void fitText(QLabel *label);
 
 // Sets the background (and, when valid, the text colour) of a widget.
 void paint(QWidget *w, const QColor &background, const QColor &text = QColor());

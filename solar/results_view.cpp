@@ -12,6 +12,7 @@
 #include <string>
 
 #include "mainwindow/frmProge.h"
+#include "shell/look.h"
 #include "solar/results.h"
 
 namespace {
@@ -148,6 +149,8 @@ void frmProge::ShowResultCaptions()
         {lblMaaPöörKiir, "Maa Pöörlemiskiirus "},
         {lblMaaRaskKiir, "Raskuskiirendus maapinnal  "},
     };
-    for (const auto &[label, caption] : captions)
+    for (const auto &[label, caption] : captions) {
         label->setText(QString::fromUtf8(caption));
+        look::fitText(label);
+    }
 }

@@ -140,6 +140,8 @@ private slots:
         QCOMPARE(w->picJuuliusePäev->palette().color(QPalette::WindowText), navy);
         QCOMPARE(w->cmdVälju->font().weight(), QFont::Bold);
         QCOMPARE(w->fraTulem->font().capitalization(), QFont::SmallCaps);
+        QCOMPARE(w->lblNurkA->font().capitalization(), QFont::MixedCase);  // not taken from the frame
+        QCOMPARE(w->lblNurkA_Tõ->font().capitalization(), QFont::MixedCase);
         QCOMPARE(w->cursor().shape(), Qt::CrossCursor);
         QCOMPARE(w->txtKuu->cursor().shape(), Qt::IBeamCursor);
         QCOMPARE(w->imgAbout->cursor().shape(), Qt::WhatsThisCursor);
