@@ -13,6 +13,7 @@ frmProge::frmProge(QWidget *parent)
     connectHandlers();
     tmrAeg->start();
     Form_Load();
+    setUpAccessibility();
 }
 
 frmProge::~frmProge() = default;

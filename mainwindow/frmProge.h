@@ -164,6 +164,7 @@ protected:
 private:
     void buildLayout();        // mainwindow/layout.cpp
     void connectHandlers();    // mainwindow/wiring.cpp
+    void setUpAccessibility(); // mainwindow/accessibility.cpp
     bool fieldEvent(QLineEdit *field, QEvent *event);  // mainwindow/inputfields_events.cpp
     void emptyAndCorrect(QLineEdit *field);  // empties a rejected field and focuses it
     void focusForCorrection(QLineEdit *field);
