@@ -25,5 +25,14 @@ void frmProge::keyPressEvent(QKeyEvent *event)
         cmdVälju->click();
         return;
     }
+    // Enter on a button that has the focus presses that button; elsewhere it
+    // goes to the default button, if there is one.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && event->modifiers() == Qt::NoModifier) {
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
     QDialog::keyPressEvent(event);
 }

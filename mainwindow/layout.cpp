@@ -242,8 +242,11 @@ void frmProge::buildLayout()
         cmd->setCursor(Qt::ArrowCursor);
         cmd->setEnabled(false);
     }
-    // Calculate is the default button only while all ten fields are filled.
+    // Calculate is the default button only while all ten fields are filled;
+    // no other button ever takes that role (Enter presses a button only when it
+    // has the focus).
     cmdArvuta->setAutoDefault(false);
+    cmdTühjenda->setAutoDefault(false);
 
     // Place lists.
     cboNimestik = makeControl<QComboBox>(this, u"cboNimestik", {1200, 1680, 2385, 345}, 71);
@@ -305,6 +308,7 @@ void frmProge::buildLayout()
     look::paint(cmdVälju, QColor(), windowText);
     cmdVälju->setCursor(Qt::ArrowCursor);
     cmdVälju->setToolTip(QStringLiteral(" Sulge programm "));
+    cmdVälju->setAutoDefault(false);
 
     auto valueLabel = [&](QWidget *parent, const char16_t *name, const TwipsRect &rect, int tab,
                           bool largerFont) {

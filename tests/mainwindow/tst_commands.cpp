@@ -236,6 +236,28 @@ private slots:
         QVERIFY(recorder->notices.isEmpty());
     }
 
+    void enterWithoutDefaultButtonDoesNothing()
+    {
+        QList<int> codes;
+        w->endProgram = [&codes](int code) { codes.append(code); };
+        typeInto(w->txtPäev, "1");
+        pressKey(Qt::Key_Return);
+        QVERIFY(codes.isEmpty());
+        QVERIFY(!w->cmdVälju->isDefault());
+        QVERIFY(!w->cmdTühjenda->isDefault());
+        verifyNothingComputed();
+    }
+
+    void enterOnFocusedClear()
+    {
+        typeTallinnObservation();
+        pressKey(Qt::Key_Return);
+        QVERIFY(gotFocus(w->cmdTühjenda));
+        pressKey(Qt::Key_Return);
+        QCOMPARE(w->ResultsShown, 0.0f);
+        QVERIFY(gotFocus(w->txtPäev));
+    }
+
     void escapeEndsTheProgram()
     {
         QList<int> codes;
