@@ -31,6 +31,10 @@ void ShowSysInfoUnavailable(QWidget *parent)
                     u"Süsteemi Informatsioon on hetkel kättesaamatu"_s, QMessageBox::Ok, parent);
     box.setObjectName(u"msgSysInfo"_s);
     box.exec();
+    // The About dialog takes the input back at once (some platforms leave no
+    // window active when a modal box closes).
+    if (parent && parent->isVisible())
+        parent->window()->activateWindow();
 }
 
 namespace {
