@@ -1,4 +1,5 @@
 // The three commands: Calculate, Clear and Exit.
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,6 +25,10 @@ QString qs(const std::string &s) { return QString::fromStdString(s); }
 
 void frmProge::cmdArvuta_Click()
 {
+    // The window takes no input while a dialog is open over it: an access
+    // key's delayed click that lands under a notice is dropped.
+    if (QApplication::activeModalWidget())
+        return;
     // The checks are made on the texts as they stand: when Calculate runs from
     // Enter inside a field, that field has not been left and not been tidied.
     if (valueOf(txtPäev) == 0) {
@@ -69,6 +74,8 @@ void frmProge::cmdArvuta_Click()
 
 void frmProge::cmdTühjenda_Click()
 {
+    if (QApplication::activeModalWidget())
+        return;
     lblPäev_Nädal->clear();
     for (QLabel *label : {lblNurkA_Tõ, lblNurkB_Tõ, lblNurkC_Tõ, lblNurkD_Tõ, lblPäiHorKoh_Tõ,
                           lblNurkE_Tõ, lblKohKeskP_Tõ, lblPäiTõu_st_KeskP_ni, lblTühi_Tõ,

@@ -27,22 +27,23 @@ void frmProge::showStoredTimesShifted(double shiftHours, const QString &seasonTi
         lblPäiLooKell->setText(clockText(SunsetTime + shiftHours));
 }
 
+// While the observation is being entered, the option clicked is the season of
+// the next computation, also before all ten fields are filled: the option shown
+// and WinterTime always agree when Calculate runs.
 void frmProge::optSuveaeg_Click()
 {
-    if (cmdArvuta->isEnabled()) {
+    if (ResultsShown != 1) {
         WinterTime = 0;
         return;
     }
-    if (ResultsShown == 1)
-        showStoredTimesShifted(WinterTime != 0 ? 1.0 : 0.0, QStringLiteral(" Suveaeg "));
+    showStoredTimesShifted(WinterTime != 0 ? 1.0 : 0.0, QStringLiteral(" Suveaeg "));
 }
 
 void frmProge::optTalveaeg_Click()
 {
-    if (cmdArvuta->isEnabled()) {
+    if (ResultsShown != 1) {
         WinterTime = 1;
         return;
     }
-    if (ResultsShown == 1)
-        showStoredTimesShifted(WinterTime != 1 ? -1.0 : 0.0, QStringLiteral(" Talveaeg "));
+    showStoredTimesShifted(WinterTime != 1 ? -1.0 : 0.0, QStringLiteral(" Talveaeg "));
 }

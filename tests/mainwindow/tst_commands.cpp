@@ -258,6 +258,24 @@ private slots:
         QVERIFY(gotFocus(w->txtPäev));
     }
 
+    // Alt+A clicks a moment later; a notice that opens meanwhile (latitude "90"
+    // typed at once) must not let the click compute the field it is about to empty.
+    void delayedAccessKeyUnderNotice()
+    {
+        recorder = std::make_unique<NoticeRecorder>(300);
+        typeTallinnObservation();
+        w->txtLaiusKraad->setText(u"9"_s);
+        QVERIFY(w->cmdArvuta->isEnabled());
+        pressKey(Qt::Key_A, Qt::AltModifier);
+        w->txtLaiusKraad->setFocus();
+        QTimer::singleShot(0, this, [this] { QTest::keyClicks(w->txtLaiusKraad, u"0"_s); });
+        QTest::qWait(600);
+        QCOMPARE(recorder->notices, QList<RecordedNotice>{kTooLarge});
+        QCOMPARE(w->txtLaiusKraad->text(), QString());
+        QCOMPARE(w->ResultsShown, 0.0f);
+        verifyNothingComputed();
+    }
+
     void escapeEndsTheProgram()
     {
         QList<int> codes;

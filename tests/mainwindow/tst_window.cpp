@@ -142,6 +142,21 @@ private slots:
         QCOMPARE(w->lblPäiTõuKell->text().left(2), u"03"_s);  // summer's 04:xx an hour earlier
     }
 
+    // The option clicked while a field is still empty is the season computed in.
+    void seasonClickWithAFieldEmpty()
+    {
+        fill(u"21"_s, u"07"_s);
+        w->txtKõrgus->clear();
+        QVERIFY(!w->cmdArvuta->isEnabled());
+        QTest::mouseClick(w->optTalveaeg, Qt::LeftButton);
+        QCOMPARE(w->WinterTime, 1);
+        w->txtKõrgus->setText(u"30"_s);
+        w->cmdArvuta->click();
+        QVERIFY(w->optTalveaeg->isChecked());
+        QCOMPARE(w->WinterTime, 1);
+        QCOMPARE(w->lblPäiTõuKell->text().left(2), u"03"_s);
+    }
+
     void clockTick()
     {
         QCOMPARE(w->picKell->text(), QString());  // empty before the first tick

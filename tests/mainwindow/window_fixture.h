@@ -2,6 +2,7 @@
 // What the window tests share: a window shown and active, typing helpers, and
 // a recorder that closes every notice and remembers what it said.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,12 +30,19 @@ inline char *toString(const RecordedNotice &n)
 class NoticeRecorder : public QObject
 {
 public:
-    NoticeRecorder()
+    // holdMs: how long the user reads a notice before closing it.
+    explicit NoticeRecorder(int holdMs = 0)
     {
         timer_.setInterval(5);
-        connect(&timer_, &QTimer::timeout, this, [this] {
+        connect(&timer_, &QTimer::timeout, this, [this, holdMs] {
             auto *dlg = qobject_cast<frmViga *>(QApplication::activeModalWidget());
             if (!dlg || !dlg->isVisible() || closing_ == dlg)
+                return;
+            if (seen_ != dlg) {
+                seen_ = dlg;
+                shown_.start();
+            }
+            if (shown_.elapsed() < holdMs)
                 return;
             closing_ = dlg;
             notices.append({dlg->windowTitle(), dlg->lblEsimene->text(), dlg->lblTeine->text(),
@@ -47,7 +55,8 @@ public:
 
 private:
     QTimer timer_;
-    QPointer<frmViga> closing_;
+    QPointer<frmViga> closing_, seen_;
+    QElapsedTimer shown_;
 };
 
 inline std::unique_ptr<frmProge> showWindow()
