@@ -3,6 +3,7 @@
 #   ./dev.sh run       starts Vorandel
 #   ./dev.sh test      runs the whole test suite
 #   ./dev.sh sanitize  runs it again built with ASan + UBSan (build-asan/)
+#   ./dev.sh lint      checks the formatting (clang-format) and runs clang-tidy
 # Idempotent: a second call with nothing changed only checks and rebuilds nothing.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -11,11 +12,13 @@ packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl
           libgtest-dev fonts-liberation fonts-dejavu-core
           desktop-file-utils dpkg-dev file)
 
+lint_packages=(clang-format clang-tidy)
+
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "${packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     if [ ${#missing[@]} -gt 0 ]; then
@@ -56,8 +59,18 @@ sanitize)
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir build-asan --output-on-failure
     ;;
+lint)
+    install_missing "${lint_packages[@]}"
+    build build
+    sources=$(git ls-files '*.cpp' '*.h')
+    # shellcheck disable=SC2086
+    clang-format --dry-run --Werror $sources
+    git ls-files 'solar/*.cpp' 'mainwindow/*.cpp' 'gazetteer/*.cpp' 'shell/*.cpp' \
+        | xargs -P2 -n4 clang-tidy -p build --quiet
+    echo "lint: formatting and clang-tidy clean"
+    ;;
 *)
-    echo "usage: $0 run|test|sanitize" >&2
+    echo "usage: $0 run|test|sanitize|lint" >&2
     exit 64
     ;;
 esac

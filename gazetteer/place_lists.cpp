@@ -16,21 +16,12 @@ using namespace Qt::StringLiterals;
 
 const QString kRegionPrompt = u"         >Vali piirkond<"_s;
 
-QString qtText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
+QString qtText(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-std::string utf8(const QString &text)
-{
-    return text.toStdString();
-}
+std::string utf8(const QString &text) { return text.toStdString(); }
 
 // The heading of the place list for whatever the region combo holds.
-QString placeListHeading(const QString &regionText)
-{
-    return u"    >"_s + regionText + u"<"_s;
-}
+QString placeListHeading(const QString &regionText) { return u"    >"_s + regionText + u"<"_s; }
 
 // The seven place fields, always emptied in this order; each emptying runs the
 // field's change handling.
@@ -53,10 +44,7 @@ void frmProge::FillRegionList()
     cboNimestik->setEditText(shown);
 }
 
-void frmProge::cboNimestik_Click()
-{
-    FillPlaceList();
-}
+void frmProge::cboNimestik_Click() { FillPlaceList(); }
 
 void frmProge::FillPlaceList()
 {
@@ -92,10 +80,7 @@ void frmProge::DisablePlaceList()
     emptyPlaceFields(*this);
 }
 
-void frmProge::cboPiirkond_Click()
-{
-    ApplyPlaceCoordinates();
-}
+void frmProge::cboPiirkond_Click() { ApplyPlaceCoordinates(); }
 
 void frmProge::ApplyPlaceCoordinates()
 {

@@ -6,10 +6,9 @@
 namespace gazetteer {
 namespace {
 
-constexpr PlaceEntry place(std::string_view text, PlaceKind kind,
-                           std::int16_t latDeg, std::string_view latMin, std::string_view latSec,
-                           std::int16_t lonDeg, std::string_view lonMin, std::string_view lonSec,
-                           std::int16_t heightMetres)
+constexpr PlaceEntry place(std::string_view text, PlaceKind kind, std::int16_t latDeg,
+                           std::string_view latMin, std::string_view latSec, std::int16_t lonDeg,
+                           std::string_view lonMin, std::string_view lonSec, std::int16_t heightMetres)
 {
     return {text, kind, PlaceValues{{latDeg, latMin, latSec}, {lonDeg, lonMin, lonSec}, heightMetres}};
 }
@@ -323,7 +322,8 @@ constexpr PlaceEntry kVorumaa[] = {
 
 constexpr RegionEntry kRegions[kRegionCount] = {
     {"A l e v i d", RegionKind::BoroughGroup, "    >A l e v i d<", " Vali alev koordinaatidega ", kBoroughs},
-    {"L i n n a d", RegionKind::TownGroup, "    >L i n n a d<", " Vali linn/linnaosa koordinaatidega ", kTowns},
+    {"L i n n a d", RegionKind::TownGroup, "    >L i n n a d<", " Vali linn/linnaosa koordinaatidega ",
+     kTowns},
     {"", RegionKind::Separator, "         ^ Vali piirkond ^", "", {}},
     {"Harjumaa", RegionKind::County, "    >Harjumaa<", " Vali asula koordinaatidega ", kHarjumaa},
     {"Hiiumaa", RegionKind::County, "    >Hiiumaa<", " Vali asula koordinaatidega ", kHiiumaa},
@@ -331,7 +331,8 @@ constexpr RegionEntry kRegions[kRegionCount] = {
     {"Jõgevamaa", RegionKind::County, "    >Jõgevamaa<", " Vali asula koordinaatidega ", kJogevamaa},
     {"Järvamaa", RegionKind::County, "    >Järvamaa<", " Vali asula koordinaatidega ", kJarvamaa},
     {"Läänemaa", RegionKind::County, "    >Läänemaa<", " Vali asula koordinaatidega ", kLaanemaa},
-    {"Lääne-Virumaa", RegionKind::County, "    >Lääne-Virumaa<", " Vali asula koordinaatidega ", kLaaneVirumaa},
+    {"Lääne-Virumaa", RegionKind::County, "    >Lääne-Virumaa<", " Vali asula koordinaatidega ",
+     kLaaneVirumaa},
     {"Põlvamaa", RegionKind::County, "    >Põlvamaa<", " Vali asula koordinaatidega ", kPolvamaa},
     {"Pärnumaa", RegionKind::County, "    >Pärnumaa<", " Vali asula koordinaatidega ", kParnumaa},
     {"Raplamaa", RegionKind::County, "    >Raplamaa<", " Vali asula koordinaatidega ", kRaplamaa},
@@ -344,10 +345,7 @@ constexpr RegionEntry kRegions[kRegionCount] = {
 
 }  // namespace
 
-std::span<const RegionEntry, kRegionCount> regions()
-{
-    return kRegions;
-}
+std::span<const RegionEntry, kRegionCount> regions() { return kRegions; }
 
 std::array<std::string_view, kRegionCount> regionTexts()
 {

@@ -13,12 +13,12 @@ namespace gazetteer {
 enum class RegionKind { BoroughGroup, TownGroup, Separator, County };
 
 enum class PlaceKind {
-    Borough,      // "Aegviidu"
-    Town,         // "Abja-Paluoja  {1993}"
+    Borough,  // "Aegviidu"
+    Town,  // "Abja-Paluoja  {1993}"
     TownHeading,  // "T a l l i n n  {1248} :", a town divided into districts; no values
-    District,     // "-- Kesklinn", directly below its town heading
-    Settlement,   // "Ardu (Kõue v.)", a settlement of a parish
-    Parish,       // "Kiili v."
+    District,  // "-- Kesklinn", directly below its town heading
+    Settlement,  // "Ardu (Kõue v.)", a settlement of a parish
+    Parish,  // "Kiili v."
 };
 
 // Degrees as a number; minutes and seconds as the two characters written

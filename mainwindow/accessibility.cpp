@@ -6,12 +6,12 @@
 // The result labels are written from many places (the computation, the season
 // switch, Clear), so their spoken name is not stored: an accessible interface
 // of their own builds it from the label's current text whenever it is asked.
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAccessibleWidget>
-#include <QGroupBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,9 +38,9 @@ bool holdsDigit(const QString &text)
 class ValueLabelAccessible : public QAccessibleWidget
 {
 public:
-    explicit ValueLabelAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
+    explicit ValueLabelAccessible(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    { }
 
     QString text(QAccessible::Text t) const override
     {
@@ -58,10 +58,8 @@ public:
                 return polarPrefix + QLatin1Char(' ') + value;
             return prefix + QLatin1Char(' ') + value;
         }
-        case QAccessible::Value:
-            return value;
-        default:
-            return QAccessibleWidget::text(t);
+        case QAccessible::Value: return value;
+        default: return QAccessibleWidget::text(t);
         }
     }
 };
@@ -74,7 +72,8 @@ constexpr char kNamedList[] = "vorandelNamedList";
 class NamedListAccessible : public QAccessibleWidget
 {
 public:
-    explicit NamedListAccessible(QComboBox *combo) : QAccessibleWidget(combo, QAccessible::ComboBox)
+    explicit NamedListAccessible(QComboBox *combo)
+        : QAccessibleWidget(combo, QAccessible::ComboBox)
     {
         addControllingSignal(QStringLiteral("activated(int)"));
     }
@@ -84,12 +83,9 @@ public:
     QString text(QAccessible::Text t) const override
     {
         switch (t) {
-        case QAccessible::Name:
-            return combo()->accessibleName();
-        case QAccessible::Value:
-            return combo()->currentText();
-        default:
-            return QAccessibleWidget::text(t);
+        case QAccessible::Name: return combo()->accessibleName();
+        case QAccessible::Value: return combo()->currentText();
+        default: return QAccessibleWidget::text(t);
         }
     }
 
@@ -102,10 +98,7 @@ public:
         return st;
     }
 
-    QStringList actionNames() const override
-    {
-        return QAccessibleWidget::actionNames() << showMenuAction();
-    }
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
 
     void doAction(const QString &action) override
     {
@@ -148,7 +141,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 void frmProge::setUpAccessibility()
 {

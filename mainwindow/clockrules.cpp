@@ -8,7 +8,7 @@ namespace clockrules {
 namespace {
 
 const char *const kWeekdayLetters[] = {"E", "T", "K", "N", "R", "L", "P"};
-const char *const kMonthNames[] = {"jaanuar", "veebruar", "märts",     "aprill",  "mai",      "juuni",
+const char *const kMonthNames[] = {"jaanuar", "veebruar", "märts",     "aprill",   "mai",      "juuni",
                                    "juuli",   "august",   "september", "oktoober", "november", "detsember"};
 
 std::string twoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
@@ -29,7 +29,7 @@ std::string utf8(char32_t c)
     return s;
 }
 
-} // namespace
+}  // namespace
 
 std::string FormatTodayCaption(const LocalDateTime &now)
 {
@@ -74,4 +74,4 @@ std::string FormatClock(int hour, int minute, int second, const std::string &sep
     return twoDigits(hour) + separator + twoDigits(minute) + separator + twoDigits(second);
 }
 
-} // namespace clockrules
+}  // namespace clockrules

@@ -27,4 +27,4 @@ std::string FormatJulianDate(double julianDate, char32_t decimalMark);
 // "HH:mm:ss" with the given separator.
 std::string FormatClock(int hour, int minute, int second, const std::string &separator);
 
-} // namespace clockrules
+}  // namespace clockrules

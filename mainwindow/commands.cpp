@@ -21,7 +21,7 @@ int valueOf(const QLineEdit *field)
 
 QString qs(const std::string &s) { return QString::fromStdString(s); }
 
-} // namespace
+}  // namespace
 
 void frmProge::cmdArvuta_Click()
 {
@@ -77,11 +77,11 @@ void frmProge::cmdTühjenda_Click()
     if (QApplication::activeModalWidget())
         return;
     lblPäev_Nädal->clear();
-    for (QLabel *label : {lblNurkA_Tõ, lblNurkB_Tõ, lblNurkC_Tõ, lblNurkD_Tõ, lblPäiHorKoh_Tõ,
-                          lblNurkE_Tõ, lblKohKeskP_Tõ, lblPäiTõu_st_KeskP_ni, lblTühi_Tõ,
-                          lblPäiTõuKell, lblNurkA_Lo, lblNurkB_Lo, lblNurkC_Lo, lblNurkD_Lo,
-                          lblPäiHorKoh_Lo, lblNurkE_Lo, lblKohKeskP_Lo, lblTühi_Lo,
-                          lblKeskP_st_PäiLoo_ni, lblPäiLooKell})
+    for (QLabel *label : {lblNurkA_Tõ,     lblNurkB_Tõ,   lblNurkC_Tõ,           lblNurkD_Tõ,
+                          lblPäiHorKoh_Tõ, lblNurkE_Tõ,   lblKohKeskP_Tõ,        lblPäiTõu_st_KeskP_ni,
+                          lblTühi_Tõ,      lblPäiTõuKell, lblNurkA_Lo,           lblNurkB_Lo,
+                          lblNurkC_Lo,     lblNurkD_Lo,   lblPäiHorKoh_Lo,       lblNurkE_Lo,
+                          lblKohKeskP_Lo,  lblTühi_Lo,    lblKeskP_st_PäiLoo_ni, lblPäiLooKell})
         label->clear();
     EnableInputFields();
     ResetSeasonHints();

@@ -10,10 +10,7 @@ namespace fieldrules {
 namespace {
 
 // Digits only (the key filter sees to that); a text that is not a number reads 0.
-int valueOf(std::string_view text)
-{
-    return solar::FieldTextToInt16(text).value_or(0);
-}
+int valueOf(std::string_view text) { return solar::FieldTextToInt16(text).value_or(0); }
 
 std::string twoDigits(int value)
 {
@@ -21,7 +18,7 @@ std::string twoDigits(int value)
     return s.size() < 2 ? "0" + s : s;
 }
 
-} // namespace
+}  // namespace
 
 bool IsAcceptedKey(char16_t keyCode, bool minusAllowed)
 {
@@ -53,8 +50,17 @@ bool IsLeapYear(int year) { return solar::IsLeapYear(year); }
 int LongestMonthLength(int month)
 {
     switch (month) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12: return 31;
-    case 4: case 6: case 9: case 11: return 30;
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12: return 31;
+    case 4:
+    case 6:
+    case 9:
+    case 11: return 30;
     case 2: return 29;
     default: return 0;
     }
@@ -90,8 +96,7 @@ std::optional<NoticeText> DateNotice(DateVerdict verdict)
     const std::string title = "Vigane kuupäev";
     switch (verdict) {
     case DateVerdict::WrongDay: return NoticeText{title, "Sisestatud kuupäev ei ole õige", "", ""};
-    case DateVerdict::NotLeapYear:
-        return NoticeText{title, "Sisestatud aasta ei ole liigaasta", "", ""};
+    case DateVerdict::NotLeapYear: return NoticeText{title, "Sisestatud aasta ei ole liigaasta", "", ""};
     case DateVerdict::WrongDayNotLeapYear:
         return NoticeText{title, "Sisestatud kuupäev ei ole õige", "",
                           "NB! Sisestatud aasta ei ole liigaasta"};
@@ -133,4 +138,4 @@ bool AllFieldsFilled(const std::array<std::string_view, 10> &texts)
     return std::none_of(texts.begin(), texts.end(), [](std::string_view t) { return t.empty(); });
 }
 
-} // namespace fieldrules
+}  // namespace fieldrules

@@ -34,10 +34,10 @@ bool IsLeapYear(int year);
 int LongestMonthLength(int month);
 
 enum class DateVerdict {
-    NoMonth,              // month 0: no check at all
+    NoMonth,  // month 0: no check at all
     Valid,
-    WrongDay,             // "Sisestatud kuupäev ei ole õige"
-    NotLeapYear,          // 29 February outside a leap year
+    WrongDay,  // "Sisestatud kuupäev ei ole õige"
+    NotLeapYear,  // 29 February outside a leap year
     WrongDayNotLeapYear,  // 30 or 31 February outside a leap year
 };
 
@@ -66,4 +66,4 @@ std::string MinutesOrSecondsOnLeaving(std::string_view text);
 // Calculate is possible exactly while all ten fields hold text.
 bool AllFieldsFilled(const std::array<std::string_view, 10> &texts);
 
-} // namespace fieldrules
+}  // namespace fieldrules

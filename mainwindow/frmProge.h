@@ -26,8 +26,8 @@ public:
 
     // ---- Controls, named as the designer named them -------------------------
     // Input area.
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9,
-        *Label10, *Label11, *Label12, *Label13, *Label14;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10,
+        *Label11, *Label12, *Label13, *Label14;
     QLineEdit *txtPäev, *txtKuu, *txtAasta;
     QLineEdit *txtLaiusKraad, *txtLaiusMinut, *txtLaiusSekund;
     QLineEdit *txtPikkusKraad, *txtPikkusMinut, *txtPikkusSekund;
@@ -43,32 +43,32 @@ public:
     QTimer *tmrAeg;
     // Results.
     QGroupBox *fraTulem, *fraTõus, *fraLoojang;
-    QLabel *lblPäevNädaNr_Aastas, *lblNurkA, *lblNurkB, *lblNurkC, *lblNurkD,
-        *lblPäikKõrgHoriKohal, *lblNurkE, *lblKohaKeskpäev, *lblPäikTõus_st_Keskpäev_ni,
-        *lblKeskpäev_st_PäikLooj_ni, *lblPäikTõusLoojKell, *lblMaaPöörKiir, *lblMaaRaskKiir;
+    QLabel *lblPäevNädaNr_Aastas, *lblNurkA, *lblNurkB, *lblNurkC, *lblNurkD, *lblPäikKõrgHoriKohal,
+        *lblNurkE, *lblKohaKeskpäev, *lblPäikTõus_st_Keskpäev_ni, *lblKeskpäev_st_PäikLooj_ni,
+        *lblPäikTõusLoojKell, *lblMaaPöörKiir, *lblMaaRaskKiir;
     QLabel *lblPäev_Nädal, *lblPöörlemiskiir, *lblRaskuskiir;
-    QLabel *lblNurkA_Tõ, *lblNurkB_Tõ, *lblNurkC_Tõ, *lblNurkD_Tõ, *lblPäiHorKoh_Tõ,
-        *lblNurkE_Tõ, *lblKohKeskP_Tõ, *lblPäiTõu_st_KeskP_ni, *lblTühi_Tõ, *lblPäiTõuKell;
-    QLabel *lblNurkA_Lo, *lblNurkB_Lo, *lblNurkC_Lo, *lblNurkD_Lo, *lblPäiHorKoh_Lo,
-        *lblNurkE_Lo, *lblKohKeskP_Lo, *lblTühi_Lo, *lblKeskP_st_PäiLoo_ni, *lblPäiLooKell;
+    QLabel *lblNurkA_Tõ, *lblNurkB_Tõ, *lblNurkC_Tõ, *lblNurkD_Tõ, *lblPäiHorKoh_Tõ, *lblNurkE_Tõ,
+        *lblKohKeskP_Tõ, *lblPäiTõu_st_KeskP_ni, *lblTühi_Tõ, *lblPäiTõuKell;
+    QLabel *lblNurkA_Lo, *lblNurkB_Lo, *lblNurkC_Lo, *lblNurkD_Lo, *lblPäiHorKoh_Lo, *lblNurkE_Lo,
+        *lblKohKeskP_Lo, *lblTühi_Lo, *lblKeskP_st_PäiLoo_ni, *lblPäiLooKell;
 
     // ---- State of the run ----------------------------------------------------
     std::int16_t WinterTime = 0;  // 0 summer time (GMT +3), 1 winter time (GMT +2)
-    float ResultsShown = 0;       // 1 while results are shown
-    float EventMode = 0;          // 1 sunrise column, 2 sunset column, 0 otherwise
-    double HorizonSine = 0;       // sine of the Sun's depression at rising and setting
+    float ResultsShown = 0;  // 1 while results are shown
+    float EventMode = 0;  // 1 sunrise column, 2 sunset column, 0 otherwise
+    double HorizonSine = 0;  // sine of the Sun's depression at rising and setting
     double NoonAtSunrise = 0, SunriseTime = 0, NoonAtSunset = 0, SunsetTime = 0;  // hours
-    float YearNoticeMuted = 0;    // while not 0, leaving the year does not report < 1900
+    float YearNoticeMuted = 0;  // while not 0, leaving the year does not report < 1900
     // A column where the Sun does not rise or set keeps its polar text when
     // the season is switched.
     bool SunriseColumnPolar = false, SunsetColumnPolar = false;
 
     // ---- The computation (solar/results_view.cpp) ----------------------------
     void ComputeResults();
-    void ComputeSunriseColumn(const solar::Observation &obs, std::int16_t dayOfYear,
-                              double latitude, double longitude);
-    void ComputeSunsetColumn(const solar::Observation &obs, std::int16_t dayOfYear,
-                             double latitude, double longitude);
+    void ComputeSunriseColumn(const solar::Observation &obs, std::int16_t dayOfYear, double latitude,
+                              double longitude);
+    void ComputeSunsetColumn(const solar::Observation &obs, std::int16_t dayOfYear, double latitude,
+                             double longitude);
     void DisableInputFields();
     void ShowSeasonHints();
     void ShowResultCaptions();
@@ -162,9 +162,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    void buildLayout();        // mainwindow/layout.cpp
-    void connectHandlers();    // mainwindow/wiring.cpp
-    void setUpAccessibility(); // mainwindow/accessibility.cpp
+    void buildLayout();  // mainwindow/layout.cpp
+    void connectHandlers();  // mainwindow/wiring.cpp
+    void setUpAccessibility();  // mainwindow/accessibility.cpp
     bool fieldEvent(QLineEdit *field, QEvent *event);  // mainwindow/inputfields_events.cpp
     void emptyAndCorrect(QLineEdit *field);  // empties a rejected field and focuses it
     void focusForCorrection(QLineEdit *field);

@@ -22,10 +22,7 @@ std::string textOf(const QLineEdit *field) { return field->text().toStdString();
 
 // The key filter keeps the texts to digits, so every value fits; a text that
 // is not a whole number reads 0.
-int valueOf(const QLineEdit *field)
-{
-    return solar::FieldTextToInt16(textOf(field)).value_or(0);
-}
+int valueOf(const QLineEdit *field) { return solar::FieldTextToInt16(textOf(field)).value_or(0); }
 
 const char16_t kDayEmpty[] = u" Sisesta päev ";
 const char16_t kDayFilled[] = u" Muuda päev ";
@@ -34,7 +31,7 @@ const char16_t kMonthFilled[] = u" Muuda kuu ";
 const char16_t kYearEmpty[] = u" Sisesta aasta täispikkuses ";
 const char16_t kYearFilled[] = u" Muuda aasta (täispikkuses) ";
 
-} // namespace
+}  // namespace
 
 // ---- Shared procedures ----------------------------------------------------------
 
@@ -155,8 +152,8 @@ bool frmProge::changeFrame(QLineEdit *field, const char16_t *emptyHint, const ch
     return true;
 }
 
-void frmProge::limitedFieldChange(QLineEdit *field, int limit, QLineEdit *next,
-                                  const char16_t *emptyHint, const char16_t *filledHint)
+void frmProge::limitedFieldChange(QLineEdit *field, int limit, QLineEdit *next, const char16_t *emptyHint,
+                                  const char16_t *filledHint)
 {
     if (!changeFrame(field, emptyHint, filledHint))
         return;
@@ -273,8 +270,7 @@ void frmProge::txtLaiusMinut_Change()
 
 void frmProge::txtLaiusSekund_Change()
 {
-    limitedFieldChange(txtLaiusSekund, 59, txtPikkusKraad,
-                       u" Sisesta geograafiline laius (sekund) ",
+    limitedFieldChange(txtLaiusSekund, 59, txtPikkusKraad, u" Sisesta geograafiline laius (sekund) ",
                        u" Muuda geograafiline laius (sekund) ");
 }
 
@@ -291,8 +287,7 @@ void frmProge::txtPikkusKraad_Change()
 
 void frmProge::txtPikkusMinut_Change()
 {
-    limitedFieldChange(txtPikkusMinut, 59, txtPikkusSekund,
-                       u" Sisesta geograafiline pikkus (minut) ",
+    limitedFieldChange(txtPikkusMinut, 59, txtPikkusSekund, u" Sisesta geograafiline pikkus (minut) ",
                        u" Muuda geograafiline pikkus (minut) ");
 }
 

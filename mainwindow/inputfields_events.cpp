@@ -26,19 +26,16 @@ const FieldHandlers kFieldHandlers[] = {
     {&frmProge::txtAasta, &frmProge::txtAasta_KeyPress, &frmProge::txtAasta_LostFocus},
     {&frmProge::txtLaiusKraad, &frmProge::txtLaiusKraad_KeyPress, nullptr},
     {&frmProge::txtLaiusMinut, &frmProge::txtLaiusMinut_KeyPress, &frmProge::txtLaiusMinut_LostFocus},
-    {&frmProge::txtLaiusSekund, &frmProge::txtLaiusSekund_KeyPress,
-     &frmProge::txtLaiusSekund_LostFocus},
+    {&frmProge::txtLaiusSekund, &frmProge::txtLaiusSekund_KeyPress, &frmProge::txtLaiusSekund_LostFocus},
     {&frmProge::txtPikkusKraad, &frmProge::txtPikkusKraad_KeyPress, nullptr},
-    {&frmProge::txtPikkusMinut, &frmProge::txtPikkusMinut_KeyPress,
-     &frmProge::txtPikkusMinut_LostFocus},
-    {&frmProge::txtPikkusSekund, &frmProge::txtPikkusSekund_KeyPress,
-     &frmProge::txtPikkusSekund_LostFocus},
+    {&frmProge::txtPikkusMinut, &frmProge::txtPikkusMinut_KeyPress, &frmProge::txtPikkusMinut_LostFocus},
+    {&frmProge::txtPikkusSekund, &frmProge::txtPikkusSekund_KeyPress, &frmProge::txtPikkusSekund_LostFocus},
     {&frmProge::txtKõrgus, &frmProge::txtKõrgus_KeyPress, nullptr},
 };
 
 enum class KeyKind {
     NotACharacter,  // editing and navigation keys: the field handles them as usual
-    Ignored,        // Alt chords: access keys, never text
+    Ignored,  // Alt chords: access keys, never text
     Character,
 };
 
@@ -50,8 +47,8 @@ struct KeyCharacter {
 // The character a key press delivers, as a 16-bit character code.
 KeyCharacter characterOf(const QKeyEvent *e)
 {
-    const auto mods = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier
-                                        | Qt::MetaModifier);
+    const auto mods
+        = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const int key = e->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         return {KeyKind::Character, fieldrules::kEnter};
@@ -84,7 +81,7 @@ bool leavesWindowFocus(Qt::FocusReason reason)
         || reason == Qt::MenuBarFocusReason;
 }
 
-} // namespace
+}  // namespace
 
 void frmProge::txtField_MouseDown(QLineEdit *, Qt::MouseButton button)
 {
@@ -127,9 +124,7 @@ bool frmProge::fieldEvent(QLineEdit *field, QEvent *event)
         }
         return false;
     }
-    case QEvent::FocusIn:
-        fieldWithFocus_ = field;
-        return false;
+    case QEvent::FocusIn: fieldWithFocus_ = field; return false;
     case QEvent::FocusOut: {
         // Only a field that really had the focus can be left: a field that the
         // focus passed through while a handler moved it does not count.
@@ -149,14 +144,12 @@ bool frmProge::fieldEvent(QLineEdit *field, QEvent *event)
         txtField_MouseDown(field, button);
         return button == Qt::MiddleButton;
     }
-    case QEvent::MouseButtonRelease:
-        return static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton;
+    case QEvent::MouseButtonRelease: return static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton;
     case QEvent::Drop: {
         char16_t paste = fieldrules::kCtrlV;
         FilterDigitKey(paste, false);
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }

@@ -25,7 +25,7 @@ constexpr int kClientHeightTwips = 6495;
 // Tab indices are kept as the designer numbered them; the focus chain follows them.
 constexpr char kTabIndex[] = "tabIndex";
 
-template <class W>
+template<class W>
 W *makeControl(QWidget *parent, const char16_t *name, const TwipsRect &rect, int tabIndex)
 {
     auto *w = new W(parent);
@@ -48,6 +48,7 @@ struct InputLabel {
     LabelKind kind;
 };
 
+// clang-format off
 const InputLabel kInputLabels[] = {
     {&frmProge::Label1, u"Label1", {240, 240, 1605, 300}, 0, u"Sisesta kuupäev:", LabelKind::Prompt},
     {&frmProge::Label5, u"Label5", {2235, 270, 180, 195}, 5, u"pp", LabelKind::Unit},
@@ -64,6 +65,7 @@ const InputLabel kInputLabels[] = {
     {&frmProge::Label4, u"Label4", {240, 1320, 2085, 300}, 3, u"Sisesta vaatluskõrgus:", LabelKind::Prompt},
     {&frmProge::Label14, u"Label14", {3080, 1350, 120, 195}, 23, u"m", LabelKind::Unit},
 };
+// clang-format on
 
 struct InputBox {
     QLineEdit *frmProge::*member;
@@ -74,6 +76,7 @@ struct InputBox {
     const char16_t *tooltip;
 };
 
+// clang-format off
 const InputBox kInputBoxes[] = {
     {&frmProge::txtPäev, u"txtPäev", {2475, 240, 375, 315}, 4, 2, u" Sisesta päev "},
     {&frmProge::txtKuu, u"txtKuu", {3185, 240, 375, 315}, 7, 2, u" Sisesta kuu "},
@@ -93,6 +96,7 @@ const InputBox kInputBoxes[] = {
     {&frmProge::txtKõrgus, u"txtKõrgus", {2475, 1320, 545, 315}, 22, 4,
      u" Sisesta kõrgus merepinnast meetrites "},
 };
+// clang-format on
 
 // ---- Results frame -------------------------------------------------------------
 
@@ -112,6 +116,7 @@ struct ResultRow {
     bool largerFont;  // "Arial" 9 instead of 8.25
 };
 
+// clang-format off
 const ResultRow kResultRows[] = {
     {360, &frmProge::lblPäevNädaNr_Aastas, u"lblPäevNädaNr_Aastas", 960, 2295,
      u"¤¤¤¤¤¤¤¤¤¤¤¤¤           ", nullptr, nullptr, nullptr, nullptr,
@@ -160,19 +165,20 @@ const ResultRow kResultRows[] = {
      u"'         '  ,,  '         '  ,,  '         '", nullptr, nullptr, nullptr, nullptr,
      &frmProge::lblRaskuskiir, u"lblRaskuskiir", 3120, 975, false},
 };
+// clang-format on
 
 constexpr int kRowHeightTwips = 255;
 constexpr int kColumnLabelLeft = 120;
 constexpr int kColumnLabelWidth = 975;
 constexpr int kColumnOffsetTwips = 240;
 
-} // namespace
+}  // namespace
 
 void frmProge::buildLayout()
 {
     setObjectName(QStringLiteral("frmProge"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(false);
     resize(toPixels(kClientWidthTwips, kClientHeightTwips));
     setFont(look::font(QStringLiteral("Arial"), 18));
@@ -310,21 +316,21 @@ void frmProge::buildLayout()
     cmdVälju->setToolTip(QStringLiteral(" Sulge programm "));
     cmdVälju->setAutoDefault(false);
 
-    auto valueLabel = [&](QWidget *parent, const char16_t *name, const TwipsRect &rect, int tab,
-                          bool largerFont) {
-        auto *label = makeControl<QLabel>(parent, name, rect, tab);
-        label->setFont(look::font(QStringLiteral("Arial"), largerFont ? 9 : 8.25));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        look::paint(label, look::kLavender, look::kNavy);
-        return label;
-    };
+    auto valueLabel
+        = [&](QWidget *parent, const char16_t *name, const TwipsRect &rect, int tab, bool largerFont) {
+              auto *label = makeControl<QLabel>(parent, name, rect, tab);
+              label->setFont(look::font(QStringLiteral("Arial"), largerFont ? 9 : 8.25));
+              label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+              look::paint(label, look::kLavender, look::kNavy);
+              return label;
+          };
     int captionTab = 32;
     int sunriseTab = 48;
     int sunsetTab = 58;
     for (const auto &row : kResultRows) {
         auto *caption = makeControl<QLabel>(fraTulem, row.captionName,
-                                       {row.captionLeft, row.top, row.captionWidth, kRowHeightTwips},
-                                       captionTab++);
+                                            {row.captionLeft, row.top, row.captionWidth, kRowHeightTwips},
+                                            captionTab++);
         caption->setText(QString::fromUtf16(row.pattern));
         caption->setFont(look::font(QStringLiteral("Arial"), row.largerFont ? 9 : 8.25));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -333,15 +339,13 @@ void frmProge::buildLayout()
         const TwipsRect inColumn{kColumnLabelLeft, row.top - kColumnOffsetTwips, kColumnLabelWidth,
                                  kRowHeightTwips};
         if (row.sunrise)
-            this->*row.sunrise = valueLabel(fraTõus, row.sunriseName, inColumn, sunriseTab++,
-                                            row.largerFont);
+            this->*row.sunrise = valueLabel(fraTõus, row.sunriseName, inColumn, sunriseTab++, row.largerFont);
         if (row.sunset)
-            this->*row.sunset = valueLabel(fraLoojang, row.sunsetName, inColumn, sunsetTab++,
-                                           row.largerFont);
+            this->*row.sunset = valueLabel(fraLoojang, row.sunsetName, inColumn, sunsetTab++, row.largerFont);
     }
     lblPäev_Nädal = valueLabel(fraTulem, u"lblPäev_Nädal", {3360, 360, 615, kRowHeightTwips}, 47, false);
-    lblPöörlemiskiir =
-        valueLabel(fraTulem, u"lblPöörlemiskiir", {3120, 3240, 975, kRowHeightTwips}, 68, false);
+    lblPöörlemiskiir
+        = valueLabel(fraTulem, u"lblPöörlemiskiir", {3120, 3240, 975, kRowHeightTwips}, 68, false);
     lblRaskuskiir = valueLabel(fraTulem, u"lblRaskuskiir", {3120, 3480, 975, kRowHeightTwips}, 69, false);
 
     // Labels and frames show the platform's arrow; only the bare window surface
@@ -376,6 +380,6 @@ void frmProge::buildLayout()
 
 QList<QLineEdit *> frmProge::inputFields() const
 {
-    return {txtPäev,        txtKuu,        txtAasta,        txtLaiusKraad,  txtLaiusMinut,
+    return {txtPäev,        txtKuu,         txtAasta,       txtLaiusKraad,   txtLaiusMinut,
             txtLaiusSekund, txtPikkusKraad, txtPikkusMinut, txtPikkusSekund, txtKõrgus};
 }

@@ -12,7 +12,7 @@ namespace {
 
 QString clockText(double hours) { return QString::fromStdString(solar::FormatClockTime(hours)); }
 
-} // namespace
+}  // namespace
 
 void frmProge::showStoredTimesShifted(double shiftHours, const QString &seasonTip)
 {

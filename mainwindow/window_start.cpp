@@ -34,12 +34,12 @@ QString timeSeparator()
     return QStringLiteral(":");
 }
 
-} // namespace
+}  // namespace
 
 void frmProge::Form_Load()
 {
-    const QString today =
-        QString::fromStdString(clockrules::FormatTodayCaption(toLocal(QDateTime::currentDateTime())));
+    const QString today
+        = QString::fromStdString(clockrules::FormatTodayCaption(toLocal(QDateTime::currentDateTime())));
     FillRegionList();
     // The window opens centred on the screen.
     if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {

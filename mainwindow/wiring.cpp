@@ -35,7 +35,7 @@ const ChangeWiring kChangeHandlers[] = {
     {&frmProge::txtKõrgus, &frmProge::txtKõrgus_Change},
 };
 
-} // namespace
+}  // namespace
 
 void frmProge::connectHandlers()
 {

@@ -41,8 +41,8 @@ constexpr int kSeparator2White = 2460;  // 2 pixels wide
 const QColor kSeparatorGrey{128, 128, 128};
 const QColor kTitleRed{128, 0, 0};
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const TwipsRect &where,
-                  const QString &text, Qt::Alignment alignment = Qt::AlignLeft)
+QLabel *makeLabel(QWidget *parent, const QString &name, const TwipsRect &where, const QString &text,
+                  Qt::Alignment alignment = Qt::AlignLeft)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -53,12 +53,13 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const TwipsRect &where,
 
 QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-} // namespace
+}  // namespace
 
 frmAbout::frmAbout(QLabel *aboutPicture, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      aboutPicture_(aboutPicture)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::MSWindowsFixedSizeDialogHint)
+    , aboutPicture_(aboutPicture)
 {
     setObjectName(u"frmAbout"_s);
     setAttribute(Qt::WA_DeleteOnClose);

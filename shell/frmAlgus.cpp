@@ -33,9 +33,8 @@ constexpr TwipsRect kComments{3600, 2880, 3255, 255};
 constexpr TwipsRect kWarning{240, 3600, 5535, 195};
 constexpr TwipsRect kLogo{360, 795, 1815, 1815};
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const TwipsRect &where,
-                  const QString &text, const QFont &font, Qt::Alignment alignment,
-                  const QColor &colour = QColor())
+QLabel *makeLabel(QWidget *parent, const QString &name, const TwipsRect &where, const QString &text,
+                  const QFont &font, Qt::Alignment alignment, const QColor &colour = QColor())
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -61,11 +60,11 @@ void fitToText(QLabel *label)
 
 QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-} // namespace
+}  // namespace
 
 frmAlgus::frmAlgus(std::function<QWidget *()> showMainWindow, QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      showMainWindow_(std::move(showMainWindow))
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , showMainWindow_(std::move(showMainWindow))
 {
     setObjectName(u"frmAlgus"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -82,17 +81,16 @@ frmAlgus::frmAlgus(std::function<QWidget *()> showMainWindow, QWidget *parent)
     fraVäli->installEventFilter(this);
 
     const QString arial = u"Arial"_s;
-    lblLicenseTo = makeLabel(fraVäli, u"lblLicenseTo"_s, kLicenseTo, u"Vabavara"_s,
-                             look::font(arial, 9), Qt::AlignRight, Qt::black);
+    lblLicenseTo = makeLabel(fraVäli, u"lblLicenseTo"_s, kLicenseTo, u"Vabavara"_s, look::font(arial, 9),
+                             Qt::AlignRight, Qt::black);
     lblProductName = makeLabel(fraVäli, u"lblProductName"_s, kProductName, u"Product"_s,
-                               look::font(arial, 32.25, look::Weight::Bold), Qt::AlignLeft,
-                               look::kDarkRed);
+                               look::font(arial, 32.25, look::Weight::Bold), Qt::AlignLeft, look::kDarkRed);
     lblVersion = makeLabel(fraVäli, u"lblVersion"_s, kVersion, u"Version"_s,
                            look::font(arial, 12, look::Weight::Bold), Qt::AlignRight, look::kNavy);
-    lblCopyright = makeLabel(fraVäli, u"lblCopyright"_s, kCopyright, u"Copyright"_s,
-                             look::font(arial, 9), Qt::AlignHCenter);
-    lblComments = makeLabel(fraVäli, u"lblComments"_s, kComments, u"Comments"_s,
-                            look::font(arial, 9), Qt::AlignHCenter);
+    lblCopyright = makeLabel(fraVäli, u"lblCopyright"_s, kCopyright, u"Copyright"_s, look::font(arial, 9),
+                             Qt::AlignHCenter);
+    lblComments = makeLabel(fraVäli, u"lblComments"_s, kComments, u"Comments"_s, look::font(arial, 9),
+                            Qt::AlignHCenter);
     lblWarning = makeLabel(fraVäli, u"lblWarning"_s, kWarning, u"Avan programmi..."_s,
                            look::font(arial, 8.25), Qt::AlignLeft);
 

@@ -33,11 +33,12 @@ QLabel *makeLine(QWidget *parent, const QString &name, const TwipsRect &where)
     return label;
 }
 
-} // namespace
+}  // namespace
 
 frmViga::frmViga(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(owner,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(u"frmViga"_s);
     setAttribute(Qt::WA_DeleteOnClose);

@@ -12,12 +12,12 @@ QFont font(const QString &designerFace, double points, Weight weight)
     QFont f;
     if (designerFace.startsWith(u"Copperplate Gothic")) {
         // An engraved face of capitals: small capitals of a serif face.
-        f.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif"),
-                       QStringLiteral("serif")});
+        f.setFamilies(
+            {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
         f.setCapitalization(QFont::SmallCaps);
     } else if (designerFace == u"Tahoma") {
-        f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
-                       QStringLiteral("sans-serif")});
+        f.setFamilies(
+            {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("sans-serif")});
         f.setCapitalization(QFont::MixedCase);
     } else {
         // "Arial" and "MS Sans Serif": Liberation Sans has Arial's metrics.
@@ -61,4 +61,4 @@ void paint(QWidget *w, const QColor &background, const QColor &text)
     w->setPalette(p);
 }
 
-} // namespace look
+}  // namespace look

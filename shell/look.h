@@ -26,4 +26,4 @@ void fitText(QLabel *label);
 // Sets the background (and, when valid, the text colour) of a widget.
 void paint(QWidget *w, const QColor &background, const QColor &text = QColor());
 
-} // namespace look
+}  // namespace look

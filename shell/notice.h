@@ -6,8 +6,8 @@
 
 class QWidget;
 
-void ShowNotice(QWidget *owner, const QString &title, const QString &line1,
-                const QString &line2 = QString(), const QString &line3 = QString());
+void ShowNotice(QWidget *owner, const QString &title, const QString &line1, const QString &line2 = QString(),
+                const QString &line3 = QString());
 
 // Every beep of the program goes through here, so that tests can hear it
 // (QApplication::beep() is silent on the offscreen platform).

@@ -15,7 +15,7 @@ QPixmap blank(int sizePx)
     return pm;
 }
 
-} // namespace
+}  // namespace
 
 QPixmap sun(int sizePx)
 {
@@ -109,4 +109,4 @@ QIcon snowflakeIcon()
     return icon;
 }
 
-} // namespace pictures
+}  // namespace pictures

@@ -5,10 +5,10 @@
 
 namespace pictures {
 
-QPixmap sun(int sizePx = 32);          // yellow sun with pointed rays: the program's icon
-QPixmap snowflake(int sizePx = 32);    // cyan snowflake
+QPixmap sun(int sizePx = 32);  // yellow sun with pointed rays: the program's icon
+QPixmap snowflake(int sizePx = 32);  // cyan snowflake
 QPixmap information(int sizePx = 32);  // white speech bubble, grey shadow, blue "i"
-QIcon sunIcon();                       // the sun at 16 and 32 pixels
+QIcon sunIcon();  // the sun at 16 and 32 pixels
 QIcon snowflakeIcon();
 
-} // namespace pictures
+}  // namespace pictures

@@ -21,9 +21,8 @@ inline constexpr ProgramInfoRecord ProgramInfo{
     .Major = 2,
     .Minor = 0,
     .Revision = 2,
-    .FileDescription =
-        "See on mu esimene katseprojekt; rohkem õppimise eesmärgil loodud. Võimalik, et "
-        "tulevikus saab sellest suurema programmi osa; eks seda näita juba aeg...",
+    .FileDescription = "See on mu esimene katseprojekt; rohkem õppimise eesmärgil loodud. Võimalik, et "
+                       "tulevikus saab sellest suurema programmi osa; eks seda näita juba aeg...",
     .LegalCopyright = "© 2026 Vorandeli arendajad",
     .Comments = "Päikesetõus ja -loojang",
 };
@@ -32,12 +31,12 @@ inline constexpr ProgramInfoRecord ProgramInfo{
 inline std::string VersionText(const ProgramInfoRecord &info = ProgramInfo)
 {
     return "Versioon " + std::to_string(info.Major) + "." + std::to_string(info.Minor) + "."
-           + std::to_string(info.Revision);
+        + std::to_string(info.Revision);
 }
 
 // "2.0.2", the application version as the toolkit wants it.
 inline std::string VersionNumber(const ProgramInfoRecord &info = ProgramInfo)
 {
     return std::to_string(info.Major) + "." + std::to_string(info.Minor) + "."
-           + std::to_string(info.Revision);
+        + std::to_string(info.Revision);
 }

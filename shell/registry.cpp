@@ -11,16 +11,13 @@ namespace {
 class NoRegistry final : public Registry
 {
 public:
-    bool openKey(std::uint32_t, const std::string &, std::uint32_t, KeyHandle &) override
-    {
-        return false;
-    }
+    bool openKey(std::uint32_t, const std::string &, std::uint32_t, KeyHandle &) override { return false; }
     bool queryValue(KeyHandle, const std::string &, std::uint32_t &, unsigned char *,
                     std::uint32_t &) override
     {
         return false;
     }
-    void closeKey(KeyHandle) override {}
+    void closeKey(KeyHandle) override { }
 };
 
 std::string hexNumber(std::uint32_t n)
@@ -30,7 +27,7 @@ std::string hexNumber(std::uint32_t n)
     return std::string("&h") + digits;
 }
 
-} // namespace
+}  // namespace
 
 Registry &systemRegistry()
 {
@@ -52,8 +49,7 @@ bool GetKeyValue(Registry &reg, std::uint32_t keyRoot, const std::string &keyNam
     std::uint32_t size = kBufferChars;
     std::uint32_t type = 0;
     // A value of no bytes has no last character to look at: a failure too.
-    if (!reg.queryValue(key, subKeyRef, type, buffer.data(), size) || size == 0
-        || size > kBufferChars) {
+    if (!reg.queryValue(key, subKeyRef, type, buffer.data(), size) || size == 0 || size > kBufferChars) {
         keyVal.clear();
         reg.closeKey(key);
         return false;
@@ -68,11 +64,11 @@ bool GetKeyValue(Registry &reg, std::uint32_t keyRoot, const std::string &keyNam
     } else if (type == kTypeNumber32) {
         // Stored least significant byte first.
         const std::uint32_t n = std::uint32_t(buffer[0]) | std::uint32_t(buffer[1]) << 8
-                                | std::uint32_t(buffer[2]) << 16 | std::uint32_t(buffer[3]) << 24;
+            | std::uint32_t(buffer[2]) << 16 | std::uint32_t(buffer[3]) << 24;
         keyVal = hexNumber(n);
     }
     reg.closeKey(key);
     return true;
 }
 
-} // namespace registry
+}  // namespace registry

@@ -10,22 +10,23 @@ namespace registry {
 using KeyHandle = std::uintptr_t;
 
 inline constexpr std::uint32_t kLocalMachine = 0x80000002;  // HKEY_LOCAL_MACHINE
-inline constexpr std::uint32_t kAllAccess = 0x2003F;        // read, query, set, create, enumerate, notify, link
-inline constexpr std::uint32_t kTypeText = 1;               // REG_SZ
-inline constexpr std::uint32_t kTypeNumber32 = 4;           // REG_DWORD
+inline constexpr std::uint32_t kAllAccess = 0x2003F;  // read, query, set, create, enumerate, notify, link
+inline constexpr std::uint32_t kTypeText = 1;  // REG_SZ
+inline constexpr std::uint32_t kTypeNumber32 = 4;  // REG_DWORD
 
 class Registry
 {
 public:
     virtual ~Registry() = default;
     // True when the key opened; `key` then holds its handle.
-    virtual bool openKey(std::uint32_t root, const std::string &keyName, std::uint32_t access,
-                         KeyHandle &key) = 0;
+    virtual bool openKey(std::uint32_t root, const std::string &keyName, std::uint32_t access, KeyHandle &key)
+        = 0;
     // Reads the value into `data` (room for `size` bytes). True on success, with
     // `type` and `size` (the number of bytes written) set. A value larger than
     // the room fails.
     virtual bool queryValue(KeyHandle key, const std::string &valueName, std::uint32_t &type,
-                            unsigned char *data, std::uint32_t &size) = 0;
+                            unsigned char *data, std::uint32_t &size)
+        = 0;
     virtual void closeKey(KeyHandle key) = 0;
 };
 
@@ -39,4 +40,4 @@ Registry &systemRegistry();
 bool GetKeyValue(Registry &reg, std::uint32_t keyRoot, const std::string &keyName,
                  const std::string &subKeyRef, std::string &keyVal);
 
-} // namespace registry
+}  // namespace registry

@@ -17,10 +17,8 @@ Platform systemPlatform()
         .registry = &registry::systemRegistry(),
         .fileExists = [](const QString &path) { return QFileInfo(path).isFile(); },
         .findOnPath = [](const QString &name) { return QStandardPaths::findExecutable(name); },
-        .startDetached =
-            [](const QString &program) {
-                return !program.isEmpty() && QProcess::startDetached(program, {});
-            },
+        .startDetached
+        = [](const QString &program) { return !program.isEmpty() && QProcess::startDetached(program, {}); },
         .showUnavailable = &ShowSysInfoUnavailable,
     };
 }
@@ -49,25 +47,23 @@ bool startOwnTool(const Platform &platform)
     return false;
 }
 
-} // namespace
+}  // namespace
 
-} // namespace sysinfo
+}  // namespace sysinfo
 
 void StartSysInfo(const sysinfo::Platform &platform, QWidget *parent)
 {
     using namespace sysinfo;
     std::string value;
     bool started = false;
-    if (registry::GetKeyValue(*platform.registry, registry::kLocalMachine, kPathKey, kPathValue,
-                              value)) {
+    if (registry::GetKeyValue(*platform.registry, registry::kLocalMachine, kPathKey, kPathValue, value)) {
         // A registered tool that fails to start is not replaced by another.
         started = platform.startDetached(QString::fromLocal8Bit(value));
-    } else if (registry::GetKeyValue(*platform.registry, registry::kLocalMachine, kFolderKey,
-                                     kFolderValue, value)) {
+    } else if (registry::GetKeyValue(*platform.registry, registry::kLocalMachine, kFolderKey, kFolderValue,
+                                     value)) {
         const QString program = QString::fromLocal8Bit(value) + QLatin1StringView(kProgramInFolder);
         // A folder without the program counts as no registered tool.
-        started = platform.fileExists(program) ? platform.startDetached(program)
-                                               : startOwnTool(platform);
+        started = platform.fileExists(program) ? platform.startDetached(program) : startOwnTool(platform);
     } else {
         started = startOwnTool(platform);
     }

@@ -20,9 +20,12 @@ inline constexpr char kProgramInFolder[] = "\\MSINFO32.EXE";
 // Without a registered tool, the first of these that is installed is started:
 // information centres first, then system monitors.
 inline const QStringList kOwnTools{
-    QStringLiteral("kinfocenter"),      QStringLiteral("hardinfo2"),
-    QStringLiteral("hardinfo"),         QStringLiteral("gnome-system-monitor"),
-    QStringLiteral("plasma-systemmonitor"), QStringLiteral("ksysguard"),
+    QStringLiteral("kinfocenter"),
+    QStringLiteral("hardinfo2"),
+    QStringLiteral("hardinfo"),
+    QStringLiteral("gnome-system-monitor"),
+    QStringLiteral("plasma-systemmonitor"),
+    QStringLiteral("ksysguard"),
     QStringLiteral("xfce4-taskmanager"),
 };
 
@@ -30,7 +33,7 @@ inline const QStringList kOwnTools{
 struct Platform {
     registry::Registry *registry;
     std::function<bool(const QString &path)> fileExists;
-    std::function<QString(const QString &name)> findOnPath;     // full file name, or empty
+    std::function<QString(const QString &name)> findOnPath;  // full file name, or empty
     std::function<bool(const QString &program)> startDetached;  // no shell, no waiting
     std::function<void(QWidget *parent)> showUnavailable;
 };
@@ -40,7 +43,7 @@ Platform systemPlatform();
 // The standard message box: no icon, one OK button, the program's title.
 void ShowSysInfoUnavailable(QWidget *parent);
 
-} // namespace sysinfo
+}  // namespace sysinfo
 
 // Starts the system-information tool, or tells the user it cannot be had.
 // `parent` owns the message box.

@@ -15,8 +15,7 @@ constexpr int twipsToPixels(int twips) { return (twips * 2 + 15) / 30; }
 
 inline QRect toPixels(const TwipsRect &r)
 {
-    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-            twipsToPixels(r.height)};
+    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width), twipsToPixels(r.height)};
 }
 
 inline QSize toPixels(int widthTwips, int heightTwips)

@@ -4,15 +4,12 @@
 
 namespace solar {
 
-bool IsLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 std::int16_t DayOfYear(int day, int month, int year)
 {
-    static constexpr std::array<int, 12> kDaysBeforeMonth = {0,   31,  59,  90,  120, 151,
-                                                             181, 212, 243, 273, 304, 334};
+    static constexpr std::array<int, 12> kDaysBeforeMonth
+        = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
     const int leapDay = (month > 2 && IsLeapYear(year)) ? 1 : 0;
     return static_cast<std::int16_t>(kDaysBeforeMonth[month - 1] + day + leapDay);
 }
@@ -43,9 +40,9 @@ std::int16_t WeekOfYear(std::int16_t dayOfYear, int year)
 
 std::string WeekdayName(int day, int month, int year)
 {
-    static constexpr std::array<const char *, 7> kNames = {
-        "pühap.", "esmasp.", "teisip.", "kolmap.", "neljap.", "reede", "laup."};
+    static constexpr std::array<const char *, 7> kNames
+        = {"pühap.", "esmasp.", "teisip.", "kolmap.", "neljap.", "reede", "laup."};
     return kNames[GregorianWeekday(day, month, year)];
 }
 
-} // namespace solar
+}  // namespace solar

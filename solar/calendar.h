@@ -24,4 +24,4 @@ std::int16_t WeekOfYear(std::int16_t dayOfYear, int year);
 // "pühap.", "esmasp.", "teisip.", "kolmap.", "neljap.", "reede", "laup."
 std::string WeekdayName(int day, int month, int year);
 
-} // namespace solar
+}  // namespace solar

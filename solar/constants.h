@@ -4,6 +4,6 @@
 namespace solar {
 
 inline constexpr double kDegToRad = 0.0174532925199433;  // used as written, not derived from pi
-inline constexpr double kRadToDeg = 57.2957795130823;    // used as written, not derived from pi
+inline constexpr double kRadToDeg = 57.2957795130823;  // used as written, not derived from pi
 
-} // namespace solar
+}  // namespace solar

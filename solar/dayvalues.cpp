@@ -48,4 +48,4 @@ std::string FormatTenThousandths(std::int64_t tenThousandths, std::string_view d
     return text;
 }
 
-} // namespace solar
+}  // namespace solar

@@ -20,4 +20,4 @@ std::int64_t ToTenThousandths(double value);
 // whole number ("0,2365", "9,8", "0"), a minus for a negative count.
 std::string FormatTenThousandths(std::int64_t tenThousandths, std::string_view decimalSeparator);
 
-} // namespace solar
+}  // namespace solar

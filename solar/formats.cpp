@@ -8,10 +8,7 @@ namespace solar {
 
 namespace {
 
-std::string wholeText(double wholeNumber)
-{
-    return std::to_string(static_cast<long long>(wholeNumber));
-}
+std::string wholeText(double wholeNumber) { return std::to_string(static_cast<long long>(wholeNumber)); }
 
 std::string twoDigits(double wholeNumber)
 {
@@ -19,7 +16,7 @@ std::string twoDigits(double wholeNumber)
     return wholeNumber < 10 ? "0" + text : text;
 }
 
-} // namespace
+}  // namespace
 
 std::string FormatAngle(double degrees)
 {
@@ -71,4 +68,4 @@ std::string FormatDayArc(double arcDegrees)
     return wholeText(wholeHours) + "h " + wholeText(minutes) + "m " + wholeText(seconds) + "s";
 }
 
-} // namespace solar
+}  // namespace solar

@@ -21,4 +21,4 @@ std::string FormatClockTime(double hours);
 // Seconds round halves to even. arc 0..180.
 std::string FormatDayArc(double arcDegrees);
 
-} // namespace solar
+}  // namespace solar

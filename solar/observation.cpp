@@ -58,9 +58,9 @@ double DecimalLatitude(const Observation &obs)
 double DecimalLongitude(const Observation &obs)
 {
     const bool west = obs.longitudeNegative || obs.longitudeDegrees < 0;
-    const double magnitude =
-        obs.longitudeMinutes / 60.0 + std::abs(obs.longitudeDegrees) + obs.longitudeSeconds / 3600.0;
+    const double magnitude
+        = obs.longitudeMinutes / 60.0 + std::abs(obs.longitudeDegrees) + obs.longitudeSeconds / 3600.0;
     return west ? -magnitude : magnitude;
 }
 
-} // namespace solar
+}  // namespace solar

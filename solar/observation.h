@@ -34,4 +34,4 @@ double DecimalLatitude(const Observation &obs);
 // take the sign of the degrees: -5° 30' 00'' is -5.5.
 double DecimalLongitude(const Observation &obs);
 
-} // namespace solar
+}  // namespace solar

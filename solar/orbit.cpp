@@ -7,17 +7,17 @@
 namespace solar {
 
 namespace {
-constexpr double kMeanDailyMotionDeg = 0.9856;      // degrees of orbit per day
+constexpr double kMeanDailyMotionDeg = 0.9856;  // degrees of orbit per day
 constexpr double kPerihelionOffsetDeg = 2.257;
 constexpr double kEquationOfCentreDeg = 1.91;
 constexpr double kVernalPointOffsetDeg = 79.957;
 constexpr double kSineOfObliquity = 0.3978;
 constexpr double kOrbitTermHours = 0.128;
 constexpr double kTiltTermHours = 1.0 / 6;
-constexpr double kZoneNoonAtGreenwichHours = 15;    // 12 + 3, summer time
+constexpr double kZoneNoonAtGreenwichHours = 15;  // 12 + 3, summer time
 constexpr double kDegreesPerHour = 15;
 constexpr double kWinterOffsetHours = 1;
-} // namespace
+}  // namespace
 
 double OrbitAngleSinceNewYear(std::int16_t dayOfYear, int eventMode)
 {
@@ -26,10 +26,7 @@ double OrbitAngleSinceNewYear(std::int16_t dayOfYear, int eventMode)
     return kMeanDailyMotionDeg * moment;
 }
 
-double PerihelionAngle(double orbitAngle)
-{
-    return orbitAngle - kPerihelionOffsetDeg;
-}
+double PerihelionAngle(double orbitAngle) { return orbitAngle - kPerihelionOffsetDeg; }
 
 double EquinoxAngle(double perihelionAngle)
 {
@@ -37,10 +34,7 @@ double EquinoxAngle(double perihelionAngle)
         - kVernalPointOffsetDeg;
 }
 
-double ArcsineDegrees(double x)
-{
-    return std::atan(x / std::sqrt(1 - x * x)) * kRadToDeg;
-}
+double ArcsineDegrees(double x) { return std::atan(x / std::sqrt(1 - x * x)) * kRadToDeg; }
 
 double SunDeclination(double equinoxAngle)
 {
@@ -48,10 +42,7 @@ double SunDeclination(double equinoxAngle)
     return ArcsineDegrees(x);
 }
 
-double NoonSunHeight(double latitude, double declination)
-{
-    return 90 - latitude + declination;
-}
+double NoonSunHeight(double latitude, double declination) { return 90 - latitude + declination; }
 
 double EquationOfTime(double perihelionAngle, double equinoxAngle)
 {
@@ -67,4 +58,4 @@ double LocalNoon(double longitude, double equationOfTime, int winterTime)
     return noon;
 }
 
-} // namespace solar
+}  // namespace solar

@@ -25,4 +25,4 @@ double LocalNoon(double longitude, double equationOfTime, int winterTime);
 // arcsin of x in degrees, as atan(x / sqrt(1 - x²)); |x| < 1.
 double ArcsineDegrees(double x);
 
-} // namespace solar
+}  // namespace solar

@@ -19,8 +19,7 @@ DayResults ComputeDayResults(const Observation &obs, std::string_view decimalSep
     r.rotationSpeedTenThousandths = ToTenThousandths(RotationSpeed(r.latitude));
     r.gravityTenThousandths = ToTenThousandths(SurfaceGravity(r.latitude, obs.heightMetres));
     r.dayWeekText = std::to_string(r.dayOfYear) + " / " + std::to_string(r.weekOfYear);
-    r.rotationSpeedText =
-        FormatTenThousandths(r.rotationSpeedTenThousandths, decimalSeparator) + " km/s";
+    r.rotationSpeedText = FormatTenThousandths(r.rotationSpeedTenThousandths, decimalSeparator) + " km/s";
     r.gravityText = "g = " + FormatTenThousandths(r.gravityTenThousandths, decimalSeparator);
     r.resultCaption = "Tulemus /" + r.weekdayName + "/:";
     return r;
@@ -29,12 +28,9 @@ DayResults ComputeDayResults(const Observation &obs, std::string_view decimalSep
 std::string EventTimeText(double eventTime, PolarState polar)
 {
     switch (polar) {
-    case PolarState::PolarNight:
-        return std::string(kPolarNightText);
-    case PolarState::PolarDay:
-        return std::string(kPolarDayText);
-    case PolarState::None:
-        break;
+    case PolarState::PolarNight: return std::string(kPolarNightText);
+    case PolarState::PolarDay: return std::string(kPolarDayText);
+    case PolarState::None: break;
     }
     return FormatClockTime(eventTime);
 }
@@ -55,16 +51,11 @@ ColumnResult ComputeColumn(int eventMode, std::int16_t dayOfYear, double latitud
     c.polar = arc.polar;
     c.eventTime = SunEventTime(longitude, c.halfDayArc, c.equationOfTime, eventMode, winterTime);
 
-    c.texts = {FormatAngle(c.orbitAngle),
-               FormatAngle(c.perihelionAngle),
-               FormatAngle(c.equinoxAngle),
-               FormatAngle(c.declination),
-               FormatAngle(c.noonHeight),
-               FormatTimeDifference(c.equationOfTime),
-               FormatClockTime(c.localNoon),
-               FormatDayArc(c.halfDayArc),
-               EventTimeText(c.eventTime, c.polar)};
+    c.texts = {
+        FormatAngle(c.orbitAngle),    FormatAngle(c.perihelionAngle), FormatAngle(c.equinoxAngle),
+        FormatAngle(c.declination),   FormatAngle(c.noonHeight),      FormatTimeDifference(c.equationOfTime),
+        FormatClockTime(c.localNoon), FormatDayArc(c.halfDayArc),     EventTimeText(c.eventTime, c.polar)};
     return c;
 }
 
-} // namespace solar
+}  // namespace solar

@@ -16,15 +16,15 @@ inline constexpr std::string_view kEmptyRowText = "  ********";
 
 // The day-wide values of one computation.
 struct DayResults {
-    double latitude = 0, longitude = 0;      // decimal degrees, north and east positive
+    double latitude = 0, longitude = 0;  // decimal degrees, north and east positive
     std::int16_t dayOfYear = 0, weekOfYear = 0;
-    std::string weekdayName;                 // "laup."
-    double horizonSine = 0;                  // for both columns
+    std::string weekdayName;  // "laup."
+    double horizonSine = 0;  // for both columns
     std::int64_t rotationSpeedTenThousandths = 0, gravityTenThousandths = 0;
-    std::string dayWeekText;                 // "172 / 25"
-    std::string rotationSpeedText;           // "0,2365 km/s"
-    std::string gravityText;                 // "g = 9,8185"
-    std::string resultCaption;               // "Tulemus /laup./:"
+    std::string dayWeekText;  // "172 / 25"
+    std::string rotationSpeedText;  // "0,2365 km/s"
+    std::string gravityText;  // "g = 9,8185"
+    std::string resultCaption;  // "Tulemus /laup./:"
 };
 
 // The observation is within the ranges that the input side lets through.
@@ -34,9 +34,9 @@ DayResults ComputeDayResults(const Observation &obs, std::string_view decimalSep
 struct ColumnResult {
     double orbitAngle = 0, perihelionAngle = 0, equinoxAngle = 0, declination = 0;
     double noonHeight = 0, equationOfTime = 0;
-    double localNoon = 0;                  // hours; NoonAtSunrise / NoonAtSunset
-    double halfDayArc = 0;                 // degrees
-    double eventTime = 0;                  // hours; SunriseTime / SunsetTime
+    double localNoon = 0;  // hours; NoonAtSunrise / NoonAtSunset
+    double halfDayArc = 0;  // degrees
+    double eventTime = 0;  // hours; SunriseTime / SunsetTime
     PolarState polar = PolarState::None;
     // Rows in the order of the column: Nurk A, B, C, D, noon height, Nurk E,
     // local noon, time between event and noon, event time (or the polar text).
@@ -50,4 +50,4 @@ ColumnResult ComputeColumn(int eventMode, std::int16_t dayOfYear, double latitud
 // The event-time row of a column: the clock time, or the polar text.
 std::string EventTimeText(double eventTime, PolarState polar);
 
-} // namespace solar
+}  // namespace solar

@@ -17,24 +17,17 @@
 
 namespace {
 
-QString text(const std::string &utf8)
-{
-    return QString::fromStdString(utf8);
-}
+QString text(const std::string &utf8) { return QString::fromStdString(utf8); }
 
-std::string decimalSeparator()
-{
-    return QLocale().decimalPoint().toStdString();
-}
+std::string decimalSeparator() { return QLocale().decimalPoint().toStdString(); }
 
-} // namespace
+}  // namespace
 
 void frmProge::ComputeResults()
 {
-    const QList<QLineEdit *> fields = {txtPäev,       txtKuu,         txtAasta,
-                                       txtLaiusKraad, txtLaiusMinut,  txtLaiusSekund,
-                                       txtPikkusKraad, txtPikkusMinut, txtPikkusSekund,
-                                       txtKõrgus};
+    const QList<QLineEdit *> fields
+        = {txtPäev,        txtKuu,         txtAasta,       txtLaiusKraad,   txtLaiusMinut,
+           txtLaiusSekund, txtPikkusKraad, txtPikkusMinut, txtPikkusSekund, txtKõrgus};
     std::array<std::string, 10> utf8Texts;
     std::array<std::string_view, 10> fieldTexts;
     for (int i = 0; i < 10; ++i) {
@@ -73,39 +66,37 @@ void frmProge::ComputeResults()
 }
 
 // The observation itself is not needed: N, latitude and longitude say it all.
-void frmProge::ComputeSunriseColumn(const solar::Observation &, std::int16_t dayOfYear,
-                                    double latitude, double longitude)
+void frmProge::ComputeSunriseColumn(const solar::Observation &, std::int16_t dayOfYear, double latitude,
+                                    double longitude)
 {
     EventMode = 1;
-    const solar::ColumnResult column = solar::ComputeColumn(
-        static_cast<int>(EventMode), dayOfYear, latitude, longitude, WinterTime, HorizonSine);
+    const solar::ColumnResult column = solar::ComputeColumn(static_cast<int>(EventMode), dayOfYear, latitude,
+                                                            longitude, WinterTime, HorizonSine);
     NoonAtSunrise = column.localNoon;
     SunriseTime = column.eventTime;
     SunriseColumnPolar = column.polar != solar::PolarState::None;
 
-    const std::array<QLabel *, 9> labels = {lblNurkA_Tõ,     lblNurkB_Tõ,    lblNurkC_Tõ,
-                                            lblNurkD_Tõ,     lblPäiHorKoh_Tõ, lblNurkE_Tõ,
-                                            lblKohKeskP_Tõ,  lblPäiTõu_st_KeskP_ni,
-                                            lblPäiTõuKell};
+    const std::array<QLabel *, 9> labels
+        = {lblNurkA_Tõ, lblNurkB_Tõ,    lblNurkC_Tõ,           lblNurkD_Tõ,  lblPäiHorKoh_Tõ,
+           lblNurkE_Tõ, lblKohKeskP_Tõ, lblPäiTõu_st_KeskP_ni, lblPäiTõuKell};
     for (std::size_t row = 0; row < labels.size(); ++row)
         labels[row]->setText(text(column.texts[row]));
     EventMode = 0;
 }
 
-void frmProge::ComputeSunsetColumn(const solar::Observation &, std::int16_t dayOfYear,
-                                   double latitude, double longitude)
+void frmProge::ComputeSunsetColumn(const solar::Observation &, std::int16_t dayOfYear, double latitude,
+                                   double longitude)
 {
     EventMode = 2;
-    const solar::ColumnResult column = solar::ComputeColumn(
-        static_cast<int>(EventMode), dayOfYear, latitude, longitude, WinterTime, HorizonSine);
+    const solar::ColumnResult column = solar::ComputeColumn(static_cast<int>(EventMode), dayOfYear, latitude,
+                                                            longitude, WinterTime, HorizonSine);
     NoonAtSunset = column.localNoon;
     SunsetTime = column.eventTime;
     SunsetColumnPolar = column.polar != solar::PolarState::None;
 
-    const std::array<QLabel *, 9> labels = {lblNurkA_Lo,     lblNurkB_Lo,    lblNurkC_Lo,
-                                            lblNurkD_Lo,     lblPäiHorKoh_Lo, lblNurkE_Lo,
-                                            lblKohKeskP_Lo,  lblKeskP_st_PäiLoo_ni,
-                                            lblPäiLooKell};
+    const std::array<QLabel *, 9> labels
+        = {lblNurkA_Lo, lblNurkB_Lo,    lblNurkC_Lo,           lblNurkD_Lo,  lblPäiHorKoh_Lo,
+           lblNurkE_Lo, lblKohKeskP_Lo, lblKeskP_st_PäiLoo_ni, lblPäiLooKell};
     for (std::size_t row = 0; row < labels.size(); ++row)
         labels[row]->setText(text(column.texts[row]));
     EventMode = 0;
@@ -113,9 +104,8 @@ void frmProge::ComputeSunsetColumn(const solar::Observation &, std::int16_t dayO
 
 void frmProge::DisableInputFields()
 {
-    for (QLineEdit *field : {txtPäev, txtKuu, txtAasta, txtLaiusKraad, txtLaiusMinut,
-                             txtLaiusSekund, txtPikkusKraad, txtPikkusMinut, txtPikkusSekund,
-                             txtKõrgus})
+    for (QLineEdit *field : {txtPäev, txtKuu, txtAasta, txtLaiusKraad, txtLaiusMinut, txtLaiusSekund,
+                             txtPikkusKraad, txtPikkusMinut, txtPikkusSekund, txtKõrgus})
         field->setEnabled(false);
 }
 

@@ -9,9 +9,9 @@ namespace solar {
 namespace {
 constexpr double kSunCentreDepressionDeg = 0.833;
 constexpr double kHorizonDipDegPerRootMetre = 0.0347;
-constexpr double kZoneNoonHourAngleDeg = 225;   // 15 hours: noon at Greenwich in GMT +3
+constexpr double kZoneNoonHourAngleDeg = 225;  // 15 hours: noon at Greenwich in GMT +3
 constexpr double kWinterOffsetHours = 1;
-} // namespace
+}  // namespace
 
 double HorizonDepressionSine(double heightMetres)
 {
@@ -23,8 +23,7 @@ double HourAngleCosine(double declination, double latitude, double horizonSine)
 {
     const double phi = latitude * kDegToRad;
     const double delta = declination * kDegToRad;
-    return -((std::sin(phi) * std::sin(delta) + horizonSine) * (1 / std::cos(phi))
-             * (1 / std::cos(delta)));
+    return -((std::sin(phi) * std::sin(delta) + horizonSine) * (1 / std::cos(phi)) * (1 / std::cos(delta)));
 }
 
 HalfDayArcResult HalfDayArcFromCosine(double e)
@@ -51,8 +50,7 @@ HalfDayArcResult HalfDayArc(double declination, double latitude, double horizonS
     return HalfDayArcFromCosine(HourAngleCosine(declination, latitude, horizonSine));
 }
 
-double SunEventTime(double longitude, double arcDegrees, double equationOfTime, int eventMode,
-                    int winterTime)
+double SunEventTime(double longitude, double arcDegrees, double equationOfTime, int eventMode, int winterTime)
 {
     const double hourAngle = eventMode == 1 ? kZoneNoonHourAngleDeg - longitude - arcDegrees
                                             : kZoneNoonHourAngleDeg - longitude + arcDegrees;
@@ -62,4 +60,4 @@ double SunEventTime(double longitude, double arcDegrees, double equationOfTime, 
     return time;
 }
 
-} // namespace solar
+}  // namespace solar

@@ -5,9 +5,9 @@ namespace solar {
 
 // Whether the Sun crosses the horizon on the day of a column.
 enum class PolarState {
-    None,        // it rises and sets
+    None,  // it rises and sets
     PolarNight,  // it stays below the horizon all day (e > 1)
-    PolarDay,    // it stays above the horizon all day (e < -1)
+    PolarDay,  // it stays above the horizon all day (e < -1)
 };
 
 struct HalfDayArcResult {
@@ -35,4 +35,4 @@ HalfDayArcResult HalfDayArc(double declination, double latitude, double horizonS
 double SunEventTime(double longitude, double arcDegrees, double equationOfTime, int eventMode,
                     int winterTime);
 
-} // namespace solar
+}  // namespace solar

@@ -19,7 +19,7 @@ inline double roundHalfUp(double x)
 inline double roundHalfEven(double x)
 {
     const double below = std::floor(x);
-    const double fraction = x - below;   // exact for every double of this program's range
+    const double fraction = x - below;  // exact for every double of this program's range
     if (fraction > 0.5)
         return below + 1.0;
     if (fraction < 0.5)
@@ -27,4 +27,4 @@ inline double roundHalfEven(double x)
     return (std::fmod(below, 2.0) == 0.0) ? below : below + 1.0;
 }
 
-} // namespace solar
+}  // namespace solar

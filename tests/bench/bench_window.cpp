@@ -24,7 +24,8 @@ private slots:
 // first paint.
 void bench_window::constructAndShow()
 {
-    QBENCHMARK {
+    QBENCHMARK
+    {
         frmProge w;
         w.endProgram = [](int) {};
         w.show();
@@ -43,7 +44,8 @@ void bench_window::computeResults()
     fillTallinnMidsummer2003(w);
     QVERIFY(w.cmdArvuta->isEnabled());
     std::int16_t winter = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         w.WinterTime = winter;
         w.ComputeResults();
         winter = std::int16_t(1 - winter);
@@ -55,16 +57,17 @@ void bench_window::computeResults()
 // pure code.
 void bench_window::computeResultsPure()
 {
-    const std::array<std::string_view, 10> texts = {"21", "06", "2003", "59", "26",
-                                                    "13", "24", "44",   "42", "30"};
+    const std::array<std::string_view, 10> texts
+        = {"21", "06", "2003", "59", "26", "13", "24", "44", "42", "30"};
     std::string sunrise;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         const auto obs = solar::ReadObservation(texts);
         const solar::DayResults day = solar::ComputeDayResults(*obs, ",");
-        const auto rise = solar::ComputeColumn(1, day.dayOfYear, day.latitude, day.longitude, 0,
-                                               day.horizonSine);
-        const auto set = solar::ComputeColumn(2, day.dayOfYear, day.latitude, day.longitude, 0,
-                                              day.horizonSine);
+        const auto rise
+            = solar::ComputeColumn(1, day.dayOfYear, day.latitude, day.longitude, 0, day.horizonSine);
+        const auto set
+            = solar::ComputeColumn(2, day.dayOfYear, day.latitude, day.longitude, 0, day.horizonSine);
         sunrise = rise.texts[8] + set.texts[8];
     }
     QCOMPARE(QString::fromStdString(sunrise), QStringLiteral("03:59:5322:43:53"));

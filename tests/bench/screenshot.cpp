@@ -21,7 +21,7 @@ void settle(int milliseconds)
     loop.exec();
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
     });
     watchdog.start(100);
     w.cmdArvuta->click();
-    w.tmrAeg_Timer();   // the clock and the Julian date, without waiting for the first tick
+    w.tmrAeg_Timer();  // the clock and the Julian date, without waiting for the first tick
     settle(500);
 
     const QString path = args.at(1);

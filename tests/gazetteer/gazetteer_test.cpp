@@ -76,15 +76,9 @@ TEST(Regions, HeadingsAndTooltipsFollowTheKind)
             EXPECT_EQ(region.heading, "         ^ Vali piirkond ^");
             EXPECT_EQ(region.tooltip, "");
             continue;
-        case RegionKind::BoroughGroup:
-            EXPECT_EQ(region.tooltip, " Vali alev koordinaatidega ");
-            break;
-        case RegionKind::TownGroup:
-            EXPECT_EQ(region.tooltip, " Vali linn/linnaosa koordinaatidega ");
-            break;
-        case RegionKind::County:
-            EXPECT_EQ(region.tooltip, " Vali asula koordinaatidega ");
-            break;
+        case RegionKind::BoroughGroup: EXPECT_EQ(region.tooltip, " Vali alev koordinaatidega "); break;
+        case RegionKind::TownGroup: EXPECT_EQ(region.tooltip, " Vali linn/linnaosa koordinaatidega "); break;
+        case RegionKind::County: EXPECT_EQ(region.tooltip, " Vali asula koordinaatidega "); break;
         }
         EXPECT_EQ(region.heading, "    >" + std::string(region.text) + "<");
     }
@@ -211,8 +205,8 @@ TEST(Places, ValuesWithinTheirRanges)
             EXPECT_LE(v.latitude.degrees, 59);
             EXPECT_GE(v.longitude.degrees, 22);
             EXPECT_LE(v.longitude.degrees, 28);
-            for (std::string_view part : {v.latitude.minutes, v.latitude.seconds, v.longitude.minutes,
-                                          v.longitude.seconds})
+            for (std::string_view part :
+                 {v.latitude.minutes, v.latitude.seconds, v.longitude.minutes, v.longitude.seconds})
                 EXPECT_TRUE(isTwoDigitMinuteOrSecond(part)) << '"' << part << '"';
             minHeight = std::min<int>(minHeight, v.heightMetres);
             maxHeight = std::max<int>(maxHeight, v.heightMetres);
@@ -229,7 +223,9 @@ struct PlaceCase {
     PlaceValues values;
 };
 
-class PlaceValuesTest : public ::testing::TestWithParam<PlaceCase> {};
+class PlaceValuesTest : public ::testing::TestWithParam<PlaceCase>
+{
+};
 
 TEST_P(PlaceValuesTest, LookUpGivesTheStoredTexts)
 {
@@ -251,24 +247,41 @@ TEST_P(PlaceValuesTest, LookUpGivesTheStoredTexts)
 INSTANTIATE_TEST_SUITE_P(
     Examples, PlaceValuesTest,
     ::testing::Values(
-        PlaceCase{"town_two_blanks_before_brace", "Abja-Paluoja  {1993}", PlaceKind::Town,
+        PlaceCase{"town_two_blanks_before_brace",
+                  "Abja-Paluoja  {1993}",
+                  PlaceKind::Town,
                   {{58, "07", "33"}, {25, "21", "31"}, 68}},
-        PlaceCase{"zero_minutes_keep_both_digits", "Alajõe v.", PlaceKind::Parish, {{59, "00", "43"}, {27, "25", "38"}, 35}},
-        PlaceCase{"lowest_height", "-- Raeküla", PlaceKind::District, {{58, "21", "15"}, {24, "34", "04"}, 2}},
-        PlaceCase{"highest_height", "Haanja v.", PlaceKind::Parish, {{57, "43", "08"}, {27, "03", "10"}, 290}},
-        PlaceCase{"district_below_tallinn", "-- Kesklinn", PlaceKind::District, {{59, "26", "00"}, {24, "44", "45"}, 6}},
-        PlaceCase{"second_name_in_brackets", "Tiheda (Kasepää [Raja] v.)", PlaceKind::Settlement,
+        PlaceCase{"zero_minutes_keep_both_digits",
+                  "Alajõe v.",
+                  PlaceKind::Parish,
+                  {{59, "00", "43"}, {27, "25", "38"}, 35}},
+        PlaceCase{
+            "lowest_height", "-- Raeküla", PlaceKind::District, {{58, "21", "15"}, {24, "34", "04"}, 2}},
+        PlaceCase{
+            "highest_height", "Haanja v.", PlaceKind::Parish, {{57, "43", "08"}, {27, "03", "10"}, 290}},
+        PlaceCase{"district_below_tallinn",
+                  "-- Kesklinn",
+                  PlaceKind::District,
+                  {{59, "26", "00"}, {24, "44", "45"}, 6}},
+        PlaceCase{"second_name_in_brackets",
+                  "Tiheda (Kasepää [Raja] v.)",
+                  PlaceKind::Settlement,
                   {{58, "47", "40"}, {26, "57", "31"}, 35}},
-        PlaceCase{"first_settlement_of_a_county", "Ardu (Kõue v.)", PlaceKind::Settlement,
+        PlaceCase{"first_settlement_of_a_county",
+                  "Ardu (Kõue v.)",
+                  PlaceKind::Settlement,
                   {{59, "06", "05"}, {25, "21", "29"}, 76}},
-        PlaceCase{"last_line_of_the_table", "Vastseliina v.", PlaceKind::Parish, {{57, "43", "56"}, {27, "16", "42"}, 123}},
+        PlaceCase{"last_line_of_the_table",
+                  "Vastseliina v.",
+                  PlaceKind::Parish,
+                  {{57, "43", "56"}, {27, "16", "42"}, 123}},
         PlaceCase{"borough", "Vändra", PlaceKind::Borough, {{58, "38", "59"}, {25, "02", "18"}, 30}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Places, TownHeadingsHaveNoValues)
 {
-    for (std::string_view heading : {"M a a r d u  {1980} :"sv, "P ä r n u  {1318} :"sv, "T a l l i n n  {1248} :"sv,
-                                     "T a r t u  {1262} :"sv}) {
+    for (std::string_view heading : {"M a a r d u  {1980} :"sv, "P ä r n u  {1318} :"sv,
+                                     "T a l l i n n  {1248} :"sv, "T a r t u  {1262} :"sv}) {
         const auto found = findPlace(heading);
         ASSERT_TRUE(found) << heading;
         EXPECT_EQ(found->kind, PlaceKind::TownHeading);
@@ -278,10 +291,11 @@ TEST(Places, TownHeadingsHaveNoValues)
 
 TEST(Places, NearMissesYieldNothing)
 {
-    for (std::string_view text : {"Abja-Paluoja {1993}"sv, "Abja-Paluoja  {1993} "sv, " Abja-Paluoja  {1993}"sv,
-                                  "abja-paluoja  {1993}"sv, "Abja-Paluoja"sv, "T a l l i n n {1248} :"sv,
-                                  "T a l l i n n  {1248}:"sv, "Tallinn"sv, "--Kesklinn"sv, "-- Kesklinn "sv,
-                                  "Kiili v"sv, "Tiheda (Kasepää v.)"sv, ""sv, "Harjumaa"sv, "    >Harjumaa<"sv}) {
+    for (std::string_view text :
+         {"Abja-Paluoja {1993}"sv, "Abja-Paluoja  {1993} "sv, " Abja-Paluoja  {1993}"sv,
+          "abja-paluoja  {1993}"sv, "Abja-Paluoja"sv, "T a l l i n n {1248} :"sv, "T a l l i n n  {1248}:"sv,
+          "Tallinn"sv, "--Kesklinn"sv, "-- Kesklinn "sv, "Kiili v"sv, "Tiheda (Kasepää v.)"sv, ""sv,
+          "Harjumaa"sv, "    >Harjumaa<"sv}) {
         EXPECT_FALSE(findPlace(text)) << '"' << text << '"';
     }
 }
@@ -298,7 +312,9 @@ TEST(Places, OrderWithinLists)
     std::vector<std::string_view> texts;
     for (const PlaceEntry &p : hiiumaa->entries)
         texts.push_back(p.listText);
-    EXPECT_EQ(texts, (std::vector<std::string_view>{"Emmaste v.", "Hellamaa (Pühalepa v.)", "Kõrgessaare v.", "Käina v."}));
+    EXPECT_EQ(texts,
+              (std::vector<std::string_view>{"Emmaste v.", "Hellamaa (Pühalepa v.)", "Kõrgessaare v.",
+                                             "Käina v."}));
 
     // The list is not strictly alphabetical: the given order holds.
     const auto towns = findRegion("L i n n a d");

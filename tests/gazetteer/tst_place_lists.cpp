@@ -93,9 +93,9 @@ bool TestPlaceLists::pick(QComboBox *combo, const QString &line)
 
 void TestPlaceLists::fillPlaceFields(const QString &text)
 {
-    for (QLineEdit *field : {window->txtLaiusKraad, window->txtLaiusMinut, window->txtLaiusSekund,
-                             window->txtPikkusKraad, window->txtPikkusMinut, window->txtPikkusSekund,
-                             window->txtKõrgus})
+    for (QLineEdit *field :
+         {window->txtLaiusKraad, window->txtLaiusMinut, window->txtLaiusSekund, window->txtPikkusKraad,
+          window->txtPikkusMinut, window->txtPikkusSekund, window->txtKõrgus})
         field->setText(text);
 }
 
@@ -140,8 +140,10 @@ void TestPlaceLists::pickRegion_data()
 
     QTest::newRow("Hiiumaa, a county of four")
         << u"Hiiumaa"_s << u"    >Hiiumaa<"_s << u" Vali asula koordinaatidega "_s
-        << QStringList({u"Emmaste v."_s, u"Hellamaa (Pühalepa v.)"_s, u"Kõrgessaare v."_s, u"Käina v."_s}) << 4;
-    QTest::newRow("boroughs") << u"A l e v i d"_s << u"    >A l e v i d<"_s << u" Vali alev koordinaatidega "_s
+        << QStringList({u"Emmaste v."_s, u"Hellamaa (Pühalepa v.)"_s, u"Kõrgessaare v."_s, u"Käina v."_s})
+        << 4;
+    QTest::newRow("boroughs") << u"A l e v i d"_s << u"    >A l e v i d<"_s
+                              << u" Vali alev koordinaatidega "_s
                               << QStringList({u"Aegviidu"_s, u"Järvakandi"_s}) << 9;
     QTest::newRow("towns, with headings and districts")
         << u"L i n n a d"_s << u"    >L i n n a d<"_s << u" Vali linn/linnaosa koordinaatidega "_s
@@ -184,8 +186,7 @@ void TestPlaceLists::pickRegionWithArrowKey()
     // The place list starts with no line chosen either.
     QTest::keyClick(window->cboPiirkond, Qt::Key_Down);
     QCOMPARE(window->cboPiirkond->currentText(), u"Aegviidu"_s);
-    QCOMPARE(placeFieldTexts(),
-             QStringList({u"59"_s, u"17"_s, u"20"_s, u"25"_s, u"36"_s, u"20"_s, u"70"_s}));
+    QCOMPARE(placeFieldTexts(), QStringList({u"59"_s, u"17"_s, u"20"_s, u"25"_s, u"36"_s, u"20"_s, u"70"_s}));
 }
 
 void TestPlaceLists::pickPlace_data()

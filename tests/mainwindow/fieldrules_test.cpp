@@ -18,7 +18,10 @@ TEST(KeyFilter, AcceptsDigitsBackspaceEnterAndMinusWhereAllowed)
 
 TEST(LeapYear, GregorianRule)
 {
-    const struct { int year; bool leap; } rows[] = {
+    const struct {
+        int year;
+        bool leap;
+    } rows[] = {
         {1900, false}, {1996, true}, {2000, true}, {2003, false}, {2004, true}, {2100, false}, {2400, true},
     };
     for (const auto &r : rows)
@@ -27,7 +30,10 @@ TEST(LeapYear, GregorianRule)
 
 TEST(DateChecks, DayOfMonthUsesTheLongestLength)
 {
-    const struct { int day, month; DateVerdict verdict; } rows[] = {
+    const struct {
+        int day, month;
+        DateVerdict verdict;
+    } rows[] = {
         {31, 1, DateVerdict::Valid},    {32, 1, DateVerdict::WrongDay}, {30, 4, DateVerdict::Valid},
         {31, 4, DateVerdict::WrongDay}, {29, 2, DateVerdict::Valid},    {30, 2, DateVerdict::WrongDay},
         {31, 12, DateVerdict::Valid},   {5, 0, DateVerdict::NoMonth},
@@ -38,7 +44,10 @@ TEST(DateChecks, DayOfMonthUsesTheLongestLength)
 
 TEST(DateChecks, FullDate)
 {
-    const struct { int day, month, year; DateVerdict verdict; } rows[] = {
+    const struct {
+        int day, month, year;
+        DateVerdict verdict;
+    } rows[] = {
         {28, 2, 2003, DateVerdict::Valid},
         {29, 2, 2003, DateVerdict::NotLeapYear},
         {30, 2, 2003, DateVerdict::WrongDayNotLeapYear},
@@ -51,7 +60,8 @@ TEST(DateChecks, FullDate)
         {31, 13, 2003, DateVerdict::Valid},  // not checked: the month's own limit rejects it
     };
     for (const auto &r : rows)
-        EXPECT_EQ(CheckFullDate(r.day, r.month, r.year), r.verdict) << r.day << "." << r.month << "." << r.year;
+        EXPECT_EQ(CheckFullDate(r.day, r.month, r.year), r.verdict)
+            << r.day << "." << r.month << "." << r.year;
 }
 
 TEST(DateChecks, NoticeLines)
@@ -86,9 +96,11 @@ TEST(Season, ByMonth)
 
 TEST(Tidying, TwoDigitsAndLeaving)
 {
-    const struct { const char *text, *completed, *dayMonth, *minSec; } rows[] = {
-        {"", "", "", ""},          {"5", "05", "05", "05"}, {"0", "00", "", "00"},
-        {"00", "00", "", "00"},    {"07", "07", "07", "07"}, {"12", "12", "12", "12"},
+    const struct {
+        const char *text, *completed, *dayMonth, *minSec;
+    } rows[] = {
+        {"", "", "", ""},       {"5", "05", "05", "05"},  {"0", "00", "", "00"},
+        {"00", "00", "", "00"}, {"07", "07", "07", "07"}, {"12", "12", "12", "12"},
     };
     for (const auto &r : rows) {
         EXPECT_EQ(CompleteToTwoDigits(r.text), r.completed) << r.text;

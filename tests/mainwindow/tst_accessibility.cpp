@@ -17,7 +17,7 @@ QString spoken(QWidget *w, QAccessible::Text t = QAccessible::Name)
     return iface ? iface->text(t) : u"(no interface)"_s;
 }
 
-} // namespace
+}  // namespace
 
 class TestAccessibility : public QObject
 {
@@ -97,8 +97,7 @@ private slots:
         QCOMPARE(spoken(w->cboNimestik, QAccessible::Value), w->cboNimestik->currentText());
         QCOMPARE(spoken(w->cboPiirkond), u"Koht"_s);
         QCOMPARE(spoken(w->cboPiirkond, QAccessible::Description), w->cboPiirkond->toolTip());
-        QCOMPARE(QAccessible::queryAccessibleInterface(w->cboPiirkond)->role(),
-                 QAccessible::ComboBox);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w->cboPiirkond)->role(), QAccessible::ComboBox);
     }
 
     void everyControlIsNamed()
@@ -125,8 +124,7 @@ private slots:
         QTest::newRow("longitude degrees")
             << u"txtPikkusKraad"_s << u"-"_s << u" Sisesta geograafiline pikkus (kraad) "_s
             << u" Muuda geograafiline pikkus (kraad) "_s;
-        QTest::newRow("height") << u"txtKõrgus"_s << u"30"_s
-                                << u" Sisesta kõrgus merepinnast meetrites "_s
+        QTest::newRow("height") << u"txtKõrgus"_s << u"30"_s << u" Sisesta kõrgus merepinnast meetrites "_s
                                 << u" Muuda vaatluskõrgus "_s;
     }
     void hintIsTheDescription()

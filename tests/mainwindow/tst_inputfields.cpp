@@ -221,9 +221,9 @@ private slots:
         w->txtPäev->setFocus();
         QCOMPARE(w->cmdArvuta->isEnabled(), false);
         const QList<std::pair<const char *, QLineEdit *>> steps = {
-            {"21", w->txtKuu},          {"06", w->txtAasta},        {"2003", w->txtLaiusKraad},
-            {"59", w->txtLaiusMinut},   {"26", w->txtLaiusSekund},  {"13", w->txtPikkusKraad},
-            {"24", w->txtPikkusMinut},  {"44", w->txtPikkusSekund}, {"42", w->txtKõrgus},
+            {"21", w->txtKuu},         {"06", w->txtAasta},        {"2003", w->txtLaiusKraad},
+            {"59", w->txtLaiusMinut},  {"26", w->txtLaiusSekund},  {"13", w->txtPikkusKraad},
+            {"24", w->txtPikkusMinut}, {"44", w->txtPikkusSekund}, {"42", w->txtKõrgus},
         };
         for (const auto &[text, next] : steps) {
             typeText(text);

@@ -49,8 +49,8 @@ private slots:
         QTest::newRow("results frame") << u"fraTulem"_s << QRect(0, 168, 441, 265) << u"frmProge"_s;
         QTest::newRow("exit") << u"cmdVälju"_s << QRect(296, 224, 113, 33) << u"fraTulem"_s;
         QTest::newRow("row caption") << u"lblNurkC"_s << QRect(8, 72, 257, 17) << u"fraTulem"_s;
-        QTest::newRow("sunrise value, 240 twips higher") << u"lblNurkC_Tõ"_s << QRect(8, 56, 65, 17)
-                                                        << u"fraTõus"_s;
+        QTest::newRow("sunrise value, 240 twips higher")
+            << u"lblNurkC_Tõ"_s << QRect(8, 56, 65, 17) << u"fraTõus"_s;
         QTest::newRow("sunset time") << u"lblPäiLooKell"_s << QRect(8, 176, 65, 17) << u"fraLoojang"_s;
         QTest::newRow("gravity") << u"lblRaskuskiir"_s << QRect(208, 232, 65, 17) << u"fraTulem"_s;
     }
@@ -75,15 +75,14 @@ private slots:
         QTest::newRow("prompt") << u"Label4"_s << u"Sisesta vaatluskõrgus:"_s << QString();
         QTest::newRow("unit") << u"Label10"_s << u"''"_s << QString();
         QTest::newRow("day") << u"txtPäev"_s << QString() << u" Sisesta päev "_s;
-        QTest::newRow("height") << u"txtKõrgus"_s << QString()
-                                << u" Sisesta kõrgus merepinnast meetrites "_s;
+        QTest::newRow("height") << u"txtKõrgus"_s << QString() << u" Sisesta kõrgus merepinnast meetrites "_s;
         QTest::newRow("summer") << u"optSuveaeg"_s << u"Suveaeg"_s << u" Vali suveaeg või talveaeg "_s;
         QTest::newRow("calculate") << u"cmdArvuta"_s << u"&Arvuta"_s << u" Arvuta tulemus "_s;
         QTest::newRow("clear") << u"cmdTühjenda"_s << u"&Tühjenda"_s << u" Kustuta tulemus "_s;
         QTest::newRow("exit") << u"cmdVälju"_s << u"V ä l j u"_s << u" Sulge programm "_s;
         QTest::newRow("About picture") << u"imgAbout"_s << QString() << u" Programmist... "_s;
-        QTest::newRow("day/week pattern") << u"lblPäevNädaNr_Aastas"_s << u"¤¤¤¤¤¤¤¤¤¤¤¤¤           "_s
-                                          << QString();
+        QTest::newRow("day/week pattern")
+            << u"lblPäevNädaNr_Aastas"_s << u"¤¤¤¤¤¤¤¤¤¤¤¤¤           "_s << QString();
         QTest::newRow("framed picture")
             << u"lblPäikTõus_st_Keskpäev_ni"_s
             << u"**         ##      @        #             #    @       **        "_s << QString();
@@ -151,9 +150,9 @@ private slots:
 
     void initialState()
     {
-        const QList<std::pair<QLineEdit *, int>> maxLengths = {
-            {w->txtPäev, 2}, {w->txtKuu, 2}, {w->txtAasta, 4}, {w->txtLaiusKraad, 2},
-            {w->txtPikkusKraad, 2}, {w->txtPikkusSekund, 2}, {w->txtKõrgus, 4}};
+        const QList<std::pair<QLineEdit *, int>> maxLengths
+            = {{w->txtPäev, 2},        {w->txtKuu, 2},          {w->txtAasta, 4}, {w->txtLaiusKraad, 2},
+               {w->txtPikkusKraad, 2}, {w->txtPikkusSekund, 2}, {w->txtKõrgus, 4}};
         for (const auto &[field, length] : maxLengths)
             QCOMPARE(field->maxLength(), length);
         for (QLineEdit *field : w->inputFields()) {
@@ -175,10 +174,10 @@ private slots:
     void tabOrder()
     {
         w->txtPäev->setFocus();
-        const QList<QWidget *> expected = {
-            w->txtKuu,     w->txtAasta,     w->txtLaiusKraad, w->txtLaiusMinut,  w->txtLaiusSekund,
-            w->txtPikkusKraad, w->txtPikkusMinut, w->txtPikkusSekund, w->txtKõrgus, w->optSuveaeg,
-            w->cmdVälju,   w->cboNimestik,  w->txtPäev};
+        const QList<QWidget *> expected
+            = {w->txtKuu,         w->txtAasta,       w->txtLaiusKraad,   w->txtLaiusMinut, w->txtLaiusSekund,
+               w->txtPikkusKraad, w->txtPikkusMinut, w->txtPikkusSekund, w->txtKõrgus,     w->optSuveaeg,
+               w->cmdVälju,       w->cboNimestik,    w->txtPäev};
         // Empty fields stay empty when left; disabled buttons and the place list are skipped.
         for (QWidget *next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -44,7 +44,8 @@ constexpr int kDefaultEvents = 20000;
 class DialogCloser : public QObject
 {
 public:
-    explicit DialogCloser(QWidget *mainWindow) : mainWindow_(mainWindow)
+    explicit DialogCloser(QWidget *mainWindow)
+        : mainWindow_(mainWindow)
     {
         qApp->installEventFilter(this);
     }
@@ -89,12 +90,9 @@ private:
     QWidget *mainWindow_;
 };
 
-QString describe(const QWidget *w)
-{
-    return w ? w->objectName() : u"(none)"_s;
-}
+QString describe(const QWidget *w) { return w ? w->objectName() : u"(none)"_s; }
 
-} // namespace
+}  // namespace
 
 class TestRandomInput : public QObject
 {
@@ -214,8 +212,7 @@ QString TestRandomInput::keyEvent()
             QTest::keyClick(target, Qt::Key_Insert, Qt::ShiftModifier);
         else
             QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
-        return (shiftInsert ? u"Shift+Insert"_s : u"Ctrl+V"_s) + u" of \""_s + clip + u"\""_s
-            + where;
+        return (shiftInsert ? u"Shift+Insert"_s : u"Ctrl+V"_s) + u" of \""_s + clip + u"\""_s + where;
     }
     if (kind < 72) {
         QTest::keyClick(target, chance(0.8) ? Qt::Key_Return : Qt::Key_Enter);
@@ -360,19 +357,21 @@ void TestRandomInput::checkWindow(int step, bool &computed)
         failWith(step, u"ResultsShown is "_s + QString::number(w_->ResultsShown));
     const bool calculateExpected = allFilled && !shown;
     if (w_->cmdArvuta->isEnabled() != calculateExpected)
-        failWith(step, u"Calculate is %1 with all fields filled %2, results shown %3"_s.arg(
-                           w_->cmdArvuta->isEnabled() ? u"enabled"_s : u"disabled"_s)
-                           .arg(allFilled)
-                           .arg(shown));
+        failWith(step,
+                 u"Calculate is %1 with all fields filled %2, results shown %3"_s
+                     .arg(w_->cmdArvuta->isEnabled() ? u"enabled"_s : u"disabled"_s)
+                     .arg(allFilled)
+                     .arg(shown));
     // A disabled Calculate never holds the default role, and no other button does.
     if (w_->cmdArvuta->isDefault() && !w_->cmdArvuta->isEnabled())
         failWith(step, u"Calculate is the default button while disabled"_s);
     if (w_->cmdTühjenda->isDefault() || w_->cmdVälju->isDefault())
         failWith(step, u"Clear or Exit holds the default role"_s);
     if (w_->cmdTühjenda->isEnabled() != shown)
-        failWith(step, u"Clear is %1 with results shown %2"_s.arg(
-                           w_->cmdTühjenda->isEnabled() ? u"enabled"_s : u"disabled"_s)
-                           .arg(shown));
+        failWith(step,
+                 u"Clear is %1 with results shown %2"_s
+                     .arg(w_->cmdTühjenda->isEnabled() ? u"enabled"_s : u"disabled"_s)
+                     .arg(shown));
     for (const QLineEdit *f : fields) {
         if (f->isEnabled() == shown)
             failWith(step, f->objectName() + u" enabled while results shown, or the reverse"_s);
@@ -417,8 +416,9 @@ void TestRandomInput::checkResults()
     auto expect = [this](const QLabel *label, const std::string &want) {
         const QString wanted = QString::fromStdString(want);
         if (label->text() != wanted)
-            failWith(step_, label->objectName() + u" shows \""_s + label->text() + u"\", expected \""_s
-                             + wanted + u'"');
+            failWith(step_,
+                     label->objectName() + u" shows \""_s + label->text() + u"\", expected \""_s + wanted
+                         + u'"');
     };
     expect(w_->lblPäev_Nädal, day.dayWeekText);
     expect(w_->lblPöörlemiskiir, day.rotationSpeedText);
@@ -429,13 +429,11 @@ void TestRandomInput::checkResults()
         failWith(step_, u"results caption \""_s + w_->fraTulem->title() + u'"');
 
     const std::array<QLabel *, 9> sunrise = {
-        w_->lblNurkA_Tõ, w_->lblNurkB_Tõ,    w_->lblNurkC_Tõ,          w_->lblNurkD_Tõ,
-        w_->lblPäiHorKoh_Tõ, w_->lblNurkE_Tõ, w_->lblKohKeskP_Tõ, w_->lblPäiTõu_st_KeskP_ni,
-        w_->lblPäiTõuKell};
-    const std::array<QLabel *, 9> sunset = {
-        w_->lblNurkA_Lo, w_->lblNurkB_Lo,    w_->lblNurkC_Lo,          w_->lblNurkD_Lo,
-        w_->lblPäiHorKoh_Lo, w_->lblNurkE_Lo, w_->lblKohKeskP_Lo, w_->lblKeskP_st_PäiLoo_ni,
-        w_->lblPäiLooKell};
+        w_->lblNurkA_Tõ, w_->lblNurkB_Tõ,    w_->lblNurkC_Tõ,           w_->lblNurkD_Tõ,  w_->lblPäiHorKoh_Tõ,
+        w_->lblNurkE_Tõ, w_->lblKohKeskP_Tõ, w_->lblPäiTõu_st_KeskP_ni, w_->lblPäiTõuKell};
+    const std::array<QLabel *, 9> sunset = {w_->lblNurkA_Lo,    w_->lblNurkB_Lo,           w_->lblNurkC_Lo,
+                                            w_->lblNurkD_Lo,    w_->lblPäiHorKoh_Lo,       w_->lblNurkE_Lo,
+                                            w_->lblKohKeskP_Lo, w_->lblKeskP_st_PäiLoo_ni, w_->lblPäiLooKell};
     for (int mode : {1, 2}) {
         const solar::ColumnResult column = solar::ComputeColumn(
             mode, day.dayOfYear, day.latitude, day.longitude, w_->WinterTime, day.horizonSine);
@@ -482,8 +480,8 @@ void TestRandomInput::randomUserEvents()
         computations += computed ? 1 : 0;
         clears += (before == 1 && w_->ResultsShown == 0) ? 1 : 0;
     }
-    qInfo("%d events in %lld ms: %d computations, %d clears, %d notices, %d About dialogs",
-          events, qint64(clock.elapsed()), computations, clears, closer.notices, closer.abouts);
+    qInfo("%d events in %lld ms: %d computations, %d clears, %d notices, %d About dialogs", events,
+          qint64(clock.elapsed()), computations, clears, closer.notices, closer.abouts);
     if (failed_)
         QFAIL(qPrintable(failure_));
     QCOMPARE(closer.others, 0);

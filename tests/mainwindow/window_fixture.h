@@ -45,8 +45,8 @@ public:
             if (shown_.elapsed() < holdMs)
                 return;
             closing_ = dlg;
-            notices.append({dlg->windowTitle(), dlg->lblEsimene->text(), dlg->lblTeine->text(),
-                            dlg->lblKolmas->text()});
+            notices.append(
+                {dlg->windowTitle(), dlg->lblEsimene->text(), dlg->lblTeine->text(), dlg->lblKolmas->text()});
             dlg->Command1->click();
         });
         timer_.start();
@@ -99,20 +99,16 @@ inline bool gotFocus(QWidget *w)
     return QTest::qWaitFor([w] { return w->hasFocus(); }, 2000);
 }
 
-inline RecordedNotice notice(const char *title, const char *l1, const char *l2 = "",
-                             const char *l3 = "")
+inline RecordedNotice notice(const char *title, const char *l1, const char *l2 = "", const char *l3 = "")
 {
-    return {QString::fromUtf8(title), QString::fromUtf8(l1), QString::fromUtf8(l2),
-            QString::fromUtf8(l3)};
+    return {QString::fromUtf8(title), QString::fromUtf8(l1), QString::fromUtf8(l2), QString::fromUtf8(l3)};
 }
 
-inline const RecordedNotice kTooLarge =
-    notice("Viga sisestamisel", "Sisestatud välja Täisarv on liiga suur");
-inline const RecordedNotice kRejectedKey =
-    notice("Viga sisestamisel", "Sisestatavad andmed peavad olema positiivsed täisarvud",
-           "(v.a. geogr. pikkuskraad)");
+inline const RecordedNotice kTooLarge = notice("Viga sisestamisel", "Sisestatud välja Täisarv on liiga suur");
+inline const RecordedNotice kRejectedKey
+    = notice("Viga sisestamisel", "Sisestatavad andmed peavad olema positiivsed täisarvud",
+             "(v.a. geogr. pikkuskraad)");
 inline const RecordedNotice kWrongDay = notice("Vigane kuupäev", "Sisestatud kuupäev ei ole õige");
-inline const RecordedNotice kNotLeapYear =
-    notice("Vigane kuupäev", "Sisestatud aasta ei ole liigaasta");
-inline const RecordedNotice kYearBefore1900 =
-    notice("Tähelepanu", "Sisestatav aasta peab algama alates aastast 1900 k.a.");
+inline const RecordedNotice kNotLeapYear = notice("Vigane kuupäev", "Sisestatud aasta ei ole liigaasta");
+inline const RecordedNotice kYearBefore1900
+    = notice("Tähelepanu", "Sisestatav aasta peab algama alates aastast 1900 k.a.");

@@ -15,8 +15,7 @@ public:
         std::string bytes;
     };
 
-    void set(const std::string &key, const std::string &name, std::uint32_t type,
-             std::string bytes)
+    void set(const std::string &key, const std::string &name, std::uint32_t type, std::string bytes)
     {
         keys[key][name] = Value{type, std::move(bytes)};
     }

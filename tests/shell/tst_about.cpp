@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 bool samePicture(const QPixmap &a, const QPixmap &b) { return a.toImage() == b.toImage(); }
-} // namespace
+}  // namespace
 
 class tst_about : public QObject
 {
@@ -45,7 +45,10 @@ void tst_about::runDialog(QWidget *owner, QLabel *picture, std::function<void(fr
     QTimer::singleShot(0, this, [this, check] {
         auto *dlg = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
         QVERIFY(dlg);
-        auto guard = qScopeGuard([dlg] { if (dlg->isVisible()) dlg->reject(); });
+        auto guard = qScopeGuard([dlg] {
+            if (dlg->isVisible())
+                dlg->reject();
+        });
         QApplication::setActiveWindow(dlg);  // access keys need an active window
         check(dlg);
         checked_ = true;

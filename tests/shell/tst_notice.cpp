@@ -39,7 +39,10 @@ void tst_notice::whileOpen(std::function<void(frmViga *)> check)
         auto *dlg = qobject_cast<frmViga *>(QApplication::activeModalWidget());
         seen_ = dlg;
         QVERIFY(dlg);
-        auto guard = qScopeGuard([dlg] { if (dlg->isVisible()) dlg->reject(); });
+        auto guard = qScopeGuard([dlg] {
+            if (dlg->isVisible())
+                dlg->reject();
+        });
         check(dlg);
         checked_ = true;
         if (QTest::currentTestFailed())
@@ -62,8 +65,8 @@ void tst_notice::lines_data()
     QTest::addColumn<QString>("line2");
     QTest::addColumn<QString>("line3");
 
-    QTest::newRow("first line only") << u"Tähelepanu"_s << u"0-päeva ei ole olemas..."_s
-                                     << QString() << QString();
+    QTest::newRow("first line only") << u"Tähelepanu"_s << u"0-päeva ei ole olemas..."_s << QString()
+                                     << QString();
     QTest::newRow("first and second line")
         << u"Viga sisestamisel"_s << u"Sisestatavad andmed peavad olema positiivsed täisarvud"_s
         << u"(v.a. geogr. pikkuskraad)"_s << QString();

@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 namespace {
 const std::string kKey = "SOFTWARE\\Test";
 const std::string kValue = "Value";
-} // namespace
+}  // namespace
 
 class tst_sysinfo : public QObject
 {
@@ -45,10 +45,9 @@ void tst_sysinfo::getKeyValue_data()
         << 1u << "C:\\Tools\\msinfo32.exe"_ba + z << true << "C:\\Tools\\msinfo32.exe"_ba;
     QTest::newRow("text without a final zero keeps every character")
         << 1u << "C:\\Tools"_ba << true << "C:\\Tools"_ba;
-    QTest::newRow("only one of two final zeros is dropped")
-        << 1u << "abc"_ba + z + z << true << "abc"_ba + z;
-    QTest::newRow("a zero inside the text stays") << 1u << "ab"_ba + z + "c"_ba << true
-                                                  << "ab"_ba + z + "c"_ba;
+    QTest::newRow("only one of two final zeros is dropped") << 1u << "abc"_ba + z + z << true << "abc"_ba + z;
+    QTest::newRow("a zero inside the text stays")
+        << 1u << "ab"_ba + z + "c"_ba << true << "ab"_ba + z + "c"_ba;
     QTest::newRow("a lone zero is the empty text") << 1u << z << true << QByteArray();
     QTest::newRow("full buffer of 1024 without a zero")
         << 1u << QByteArray(1024, 'x') << true << QByteArray(1024, 'x');
@@ -58,8 +57,7 @@ void tst_sysinfo::getKeyValue_data()
     QTest::newRow("32-bit number, upper-case digits")
         << 4u << QByteArray("\xff\xff\xff\xff", 4) << true << "&hFFFFFFFF"_ba;
     QTest::newRow("32-bit zero") << 4u << QByteArray(4, '\0') << true << "&h0"_ba;
-    QTest::newRow("another type leaves the value as it was")
-        << 3u << "xyz"_ba << true << "before"_ba;
+    QTest::newRow("another type leaves the value as it was") << 3u << "xyz"_ba << true << "before"_ba;
     QTest::newRow("more than 1024 bytes is a failure")
         << 1u << QByteArray(1025, 'x') << false << QByteArray();
     QTest::newRow("no bytes at all is a failure") << 1u << QByteArray() << false << QByteArray();
@@ -104,19 +102,19 @@ void tst_sysinfo::getKeyValueMissing()
 void tst_sysinfo::systemRegistryFindsNothing()
 {
     std::string keyVal = "before";
-    QVERIFY(!registry::GetKeyValue(registry::systemRegistry(), registry::kLocalMachine,
-                                   sysinfo::kPathKey, sysinfo::kPathValue, keyVal));
+    QVERIFY(!registry::GetKeyValue(registry::systemRegistry(), registry::kLocalMachine, sysinfo::kPathKey,
+                                   sysinfo::kPathValue, keyVal));
     QCOMPARE(keyVal, std::string());
 }
 
 void tst_sysinfo::startSysInfo_data()
 {
-    QTest::addColumn<QByteArray>("pathValue");    // registered full file name; null: none
+    QTest::addColumn<QByteArray>("pathValue");  // registered full file name; null: none
     QTest::addColumn<QByteArray>("folderValue");  // registered folder; null: none
-    QTest::addColumn<QStringList>("files");       // files that exist
-    QTest::addColumn<QStringList>("installed");   // own tools on PATH
-    QTest::addColumn<QStringList>("failing");     // programs that do not start
-    QTest::addColumn<QStringList>("attempts");    // programs the launcher is asked to start
+    QTest::addColumn<QStringList>("files");  // files that exist
+    QTest::addColumn<QStringList>("installed");  // own tools on PATH
+    QTest::addColumn<QStringList>("failing");  // programs that do not start
+    QTest::addColumn<QStringList>("attempts");  // programs the launcher is asked to start
     QTest::addColumn<bool>("message");
 
     const QByteArray z(1, '\0');
@@ -124,15 +122,14 @@ void tst_sysinfo::startSysInfo_data()
     const QString inFolder = u"C:\\Shared\\MSINFO32.EXE"_s;
 
     QTest::newRow("1: registered file name is started")
-        << "C:\\Tools\\msinfo32.exe"_ba + z << none << QStringList() << QStringList()
-        << QStringList() << QStringList{u"C:\\Tools\\msinfo32.exe"_s} << false;
-    QTest::newRow("1 before 2")
-        << "C:\\Tools\\msinfo32.exe"_ba + z << "C:\\Shared"_ba + z << QStringList{inFolder}
-        << QStringList() << QStringList() << QStringList{u"C:\\Tools\\msinfo32.exe"_s} << false;
+        << "C:\\Tools\\msinfo32.exe"_ba + z << none << QStringList() << QStringList() << QStringList()
+        << QStringList{u"C:\\Tools\\msinfo32.exe"_s} << false;
+    QTest::newRow("1 before 2") << "C:\\Tools\\msinfo32.exe"_ba + z << "C:\\Shared"_ba + z
+                                << QStringList{inFolder} << QStringList() << QStringList()
+                                << QStringList{u"C:\\Tools\\msinfo32.exe"_s} << false;
     QTest::newRow("1: registered tool fails to start: message, nothing else tried")
         << "C:\\Tools\\msinfo32.exe"_ba << none << QStringList() << QStringList{u"hardinfo"_s}
-        << QStringList{u"C:\\Tools\\msinfo32.exe"_s}
-        << QStringList{u"C:\\Tools\\msinfo32.exe"_s} << true;
+        << QStringList{u"C:\\Tools\\msinfo32.exe"_s} << QStringList{u"C:\\Tools\\msinfo32.exe"_s} << true;
     QTest::newRow("2: folder holding the program")
         << none << "C:\\Shared"_ba + z << QStringList{inFolder} << QStringList() << QStringList()
         << QStringList{inFolder} << false;
@@ -140,28 +137,26 @@ void tst_sysinfo::startSysInfo_data()
         << none << "C:\\Shared"_ba << QStringList{inFolder} << QStringList() << QStringList()
         << QStringList{inFolder} << false;
     QTest::newRow("3: folder without the program, nothing installed: message")
-        << none << "C:\\Shared"_ba + z << QStringList() << QStringList() << QStringList()
-        << QStringList() << true;
-    QTest::newRow("3: nothing registered, nothing installed: message")
-        << none << none << QStringList() << QStringList() << QStringList() << QStringList()
+        << none << "C:\\Shared"_ba + z << QStringList() << QStringList() << QStringList() << QStringList()
         << true;
+    QTest::newRow("3: nothing registered, nothing installed: message")
+        << none << none << QStringList() << QStringList() << QStringList() << QStringList() << true;
     QTest::newRow("nothing registered: the system's own tool")
-        << none << none << QStringList() << QStringList{u"gnome-system-monitor"_s}
-        << QStringList() << QStringList{u"/usr/bin/gnome-system-monitor"_s} << false;
+        << none << none << QStringList() << QStringList{u"gnome-system-monitor"_s} << QStringList()
+        << QStringList{u"/usr/bin/gnome-system-monitor"_s} << false;
     QTest::newRow("folder without the program: the system's own tool")
-        << none << "C:\\Shared"_ba + z << QStringList() << QStringList{u"hardinfo"_s}
-        << QStringList() << QStringList{u"/usr/bin/hardinfo"_s} << false;
+        << none << "C:\\Shared"_ba + z << QStringList() << QStringList{u"hardinfo"_s} << QStringList()
+        << QStringList{u"/usr/bin/hardinfo"_s} << false;
     QTest::newRow("information centre before a system monitor")
-        << none << none << QStringList()
-        << QStringList{u"xfce4-taskmanager"_s, u"kinfocenter"_s} << QStringList()
-        << QStringList{u"/usr/bin/kinfocenter"_s} << false;
+        << none << none << QStringList() << QStringList{u"xfce4-taskmanager"_s, u"kinfocenter"_s}
+        << QStringList() << QStringList{u"/usr/bin/kinfocenter"_s} << false;
     QTest::newRow("an own tool that fails: the next one")
         << none << none << QStringList() << QStringList{u"hardinfo"_s, u"ksysguard"_s}
-        << QStringList{u"/usr/bin/hardinfo"_s}
-        << QStringList{u"/usr/bin/hardinfo"_s, u"/usr/bin/ksysguard"_s} << false;
+        << QStringList{u"/usr/bin/hardinfo"_s} << QStringList{u"/usr/bin/hardinfo"_s, u"/usr/bin/ksysguard"_s}
+        << false;
     QTest::newRow("every own tool fails: message")
-        << none << none << QStringList() << QStringList{u"hardinfo"_s}
-        << QStringList{u"/usr/bin/hardinfo"_s} << QStringList{u"/usr/bin/hardinfo"_s} << true;
+        << none << none << QStringList() << QStringList{u"hardinfo"_s} << QStringList{u"/usr/bin/hardinfo"_s}
+        << QStringList{u"/usr/bin/hardinfo"_s} << true;
 }
 
 void tst_sysinfo::startSysInfo()
@@ -176,11 +171,9 @@ void tst_sysinfo::startSysInfo()
 
     FakeRegistry reg;
     if (!pathValue.isNull())
-        reg.set(sysinfo::kPathKey, sysinfo::kPathValue, registry::kTypeText,
-                pathValue.toStdString());
+        reg.set(sysinfo::kPathKey, sysinfo::kPathValue, registry::kTypeText, pathValue.toStdString());
     if (!folderValue.isNull())
-        reg.set(sysinfo::kFolderKey, sysinfo::kFolderValue, registry::kTypeText,
-                folderValue.toStdString());
+        reg.set(sysinfo::kFolderKey, sysinfo::kFolderValue, registry::kTypeText, folderValue.toStdString());
 
     QStringList started;
     int messages = 0;
@@ -189,10 +182,8 @@ void tst_sysinfo::startSysInfo()
     const sysinfo::Platform platform{
         .registry = &reg,
         .fileExists = [&](const QString &path) { return files.contains(path); },
-        .findOnPath =
-            [&](const QString &name) {
-                return installed.contains(name) ? u"/usr/bin/"_s + name : QString();
-            },
+        .findOnPath
+        = [&](const QString &name) { return installed.contains(name) ? u"/usr/bin/"_s + name : QString(); },
         .startDetached =
             [&](const QString &program) {
                 started << program;

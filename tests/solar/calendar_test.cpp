@@ -117,7 +117,7 @@ TEST(Calendar, AgreesWithTheCivilCalendarEveryDay)
             const int day = int(unsigned(ymd.day())), month = int(unsigned(ymd.month()));
             const int n = solar::DayOfYear(day, month, y);
             ASSERT_EQ(n, (d - newYear).count() + 1) << y << "-" << month << "-" << day;
-            const int dayOfWeek = int(weekday{d}.c_encoding());   // 0 Sunday
+            const int dayOfWeek = int(weekday{d}.c_encoding());  // 0 Sunday
             ASSERT_EQ(solar::GregorianWeekday(day, month, y), dayOfWeek) << y << "-" << month << "-" << day;
             const int week = solar::WeekOfYear(std::int16_t(n), y);
             // The first Monday may start week 1 after days that carried the
@@ -131,4 +131,4 @@ TEST(Calendar, AgreesWithTheCivilCalendarEveryDay)
     }
 }
 
-} // namespace
+}  // namespace

@@ -5,8 +5,8 @@
 
 namespace {
 
-solar::Observation observation(int day, int month, int year, int latD, int latM, int latS,
-                               int lonD, int lonM, int lonS, int height)
+solar::Observation observation(int day, int month, int year, int latD, int latM, int latS, int lonD, int lonM,
+                               int lonS, int height)
 {
     solar::Observation o;
     o.day = std::int16_t(day);
@@ -100,4 +100,4 @@ TEST(DayResults, WorkedExample)
     EXPECT_EQ(point.gravityText, "g = 9.8185");
 }
 
-} // namespace
+}  // namespace

@@ -98,4 +98,4 @@ TEST(Rounding, NamedRules)
     EXPECT_EQ(solar::roundHalfEven(59.5), 60.0);
 }
 
-} // namespace
+}  // namespace

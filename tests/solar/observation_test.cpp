@@ -39,7 +39,7 @@ TEST(Observation, FieldTextToInt16)
         {"1.5", false, std::nullopt},
         {"1,5", false, std::nullopt},
         {"1e3", false, std::nullopt},
-        {"\xd9\xa5", false, std::nullopt},   // a non-ASCII digit
+        {"\xd9\xa5", false, std::nullopt},  // a non-ASCII digit
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string("\"") + c.text + "\"" + (c.allowMinus ? " with minus" : ""));
@@ -49,8 +49,7 @@ TEST(Observation, FieldTextToInt16)
 
 TEST(Observation, ReadsTheWorkedExample)
 {
-    const auto obs =
-        solar::ReadObservation({"21", "06", "2003", "59", "26", "13", "24", "44", "42", "30"});
+    const auto obs = solar::ReadObservation({"21", "06", "2003", "59", "26", "13", "24", "44", "42", "30"});
     ASSERT_TRUE(obs);
     EXPECT_EQ(obs->day, 21);
     EXPECT_EQ(obs->month, 6);
@@ -102,4 +101,4 @@ TEST(Observation, NegativeDegreesWithoutTheFlagAreWestToo)
     EXPECT_DOUBLE_EQ(solar::DecimalLongitude(obs), -5.5);
 }
 
-} // namespace
+}  // namespace

@@ -84,4 +84,4 @@ TEST(Orbit, ArcsineAsArctangent)
     EXPECT_EQ(solar::ArcsineDegrees(0.0), 0.0);
 }
 
-} // namespace
+}  // namespace

@@ -32,10 +32,10 @@ TEST(RiseSet, TallinnOn21June2003AtThreeHeights)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const double horizonSine = solar::HorizonDepressionSine(c.height);
-        const auto rise = solar::ComputeColumn(kSunrise, k21June2003, kTallinnLatitude,
-                                               kTallinnLongitude, kSummer, horizonSine);
-        const auto set = solar::ComputeColumn(kSunset, k21June2003, kTallinnLatitude,
-                                              kTallinnLongitude, kSummer, horizonSine);
+        const auto rise = solar::ComputeColumn(kSunrise, k21June2003, kTallinnLatitude, kTallinnLongitude,
+                                               kSummer, horizonSine);
+        const auto set = solar::ComputeColumn(kSunset, k21June2003, kTallinnLatitude, kTallinnLongitude,
+                                              kSummer, horizonSine);
         EXPECT_EQ(rise.texts[EventTime], c.sunrise);
         EXPECT_EQ(set.texts[EventTime], c.sunset);
         EXPECT_EQ(rise.texts[Arc], c.riseToNoon);
@@ -49,9 +49,9 @@ TEST(RiseSet, SunriseColumnTextsOf21June2003)
 {
     const auto rise = solar::ComputeColumn(kSunrise, k21June2003, kTallinnLatitude, kTallinnLongitude,
                                            kSummer, solar::HorizonDepressionSine(30));
-    const std::array<std::string, 9> expected = {
-        "168° 47' 02''", "166° 31' 37''", "87° 00' 54''", "23° 24' 25''", "53° 58' 12''",
-        "-0min 45sek",   "13:21:46",      "9h 21m 53s",   "03:59:53"};
+    const std::array<std::string, 9> expected
+        = {"168° 47' 02''", "166° 31' 37''", "87° 00' 54''", "23° 24' 25''", "53° 58' 12''",
+           "-0min 45sek",   "13:21:46",      "9h 21m 53s",   "03:59:53"};
     EXPECT_EQ(rise.texts, expected);
     EXPECT_NEAR(rise.halfDayArc, 140.471466, 5e-6);
 }
@@ -61,30 +61,32 @@ TEST(RiseSet, WinterTimeShiftsOnlyTheClockTimes)
     const double horizonSine = solar::HorizonDepressionSine(30);
     for (int eventMode : {kSunrise, kSunset}) {
         SCOPED_TRACE(eventMode);
-        const auto summer = solar::ComputeColumn(eventMode, k21June2003, kTallinnLatitude,
-                                                 kTallinnLongitude, kSummer, horizonSine);
-        const auto winter = solar::ComputeColumn(eventMode, k21June2003, kTallinnLatitude,
-                                                 kTallinnLongitude, kWinter, horizonSine);
+        const auto summer = solar::ComputeColumn(eventMode, k21June2003, kTallinnLatitude, kTallinnLongitude,
+                                                 kSummer, horizonSine);
+        const auto winter = solar::ComputeColumn(eventMode, k21June2003, kTallinnLatitude, kTallinnLongitude,
+                                                 kWinter, horizonSine);
         for (int row : {A, B, C, D, NoonHeight, E, Arc})
             EXPECT_EQ(summer.texts[row], winter.texts[row]) << "row " << row;
         EXPECT_EQ(summer.localNoon - 1, winter.localNoon);
         EXPECT_EQ(summer.eventTime - 1, winter.eventTime);
     }
-    EXPECT_EQ(solar::ComputeColumn(kSunrise, k21June2003, kTallinnLatitude, kTallinnLongitude,
-                                   kWinter, horizonSine).texts[EventTime],
-              "02:59:53");
-    EXPECT_EQ(solar::ComputeColumn(kSunset, k21June2003, kTallinnLatitude, kTallinnLongitude,
-                                   kWinter, horizonSine).texts[EventTime],
-              "21:43:53");
+    EXPECT_EQ(
+        solar::ComputeColumn(kSunrise, k21June2003, kTallinnLatitude, kTallinnLongitude, kWinter, horizonSine)
+            .texts[EventTime],
+        "02:59:53");
+    EXPECT_EQ(
+        solar::ComputeColumn(kSunset, k21June2003, kTallinnLatitude, kTallinnLongitude, kWinter, horizonSine)
+            .texts[EventTime],
+        "21:43:53");
 }
 
 TEST(RiseSet, TallinnOn1January2003AtSeaLevelInWinterTime)
 {
     const double horizonSine = solar::HorizonDepressionSine(0);
-    const auto rise = solar::ComputeColumn(kSunrise, k1January2003, kTallinnLatitude,
-                                           kTallinnLongitude, kWinter, horizonSine);
-    const auto set = solar::ComputeColumn(kSunset, k1January2003, kTallinnLatitude,
-                                          kTallinnLongitude, kWinter, horizonSine);
+    const auto rise = solar::ComputeColumn(kSunrise, k1January2003, kTallinnLatitude, kTallinnLongitude,
+                                           kWinter, horizonSine);
+    const auto set = solar::ComputeColumn(kSunset, k1January2003, kTallinnLatitude, kTallinnLongitude,
+                                          kWinter, horizonSine);
     EXPECT_EQ(rise.texts[EventTime], "09:19:31");
     EXPECT_EQ(set.texts[EventTime], "15:28:03");
     EXPECT_EQ(rise.texts[E], "-2min 29sek");
@@ -92,8 +94,8 @@ TEST(RiseSet, TallinnOn1January2003AtSeaLevelInWinterTime)
 
 TEST(RiseSet, SixtySecondsInTheSunriseColumnOf9October)
 {
-    const auto rise = solar::ComputeColumn(kSunrise, 282, kTallinnLatitude, kTallinnLongitude,
-                                           kSummer, solar::HorizonDepressionSine(0));
+    const auto rise = solar::ComputeColumn(kSunrise, 282, kTallinnLatitude, kTallinnLongitude, kSummer,
+                                           solar::HorizonDepressionSine(0));
     EXPECT_EQ(rise.texts[A], "277° 11' 60''");
 }
 
@@ -165,8 +167,8 @@ TEST(RiseSet, EventTimeIsNoonMinusOrPlusTheArc)
     const double horizonSine = solar::HorizonDepressionSine(30);
     const auto rise = solar::ComputeColumn(kSunrise, k21June2003, kTallinnLatitude, kTallinnLongitude,
                                            kSummer, horizonSine);
-    const auto set = solar::ComputeColumn(kSunset, k21June2003, kTallinnLatitude, kTallinnLongitude,
-                                          kSummer, horizonSine);
+    const auto set = solar::ComputeColumn(kSunset, k21June2003, kTallinnLatitude, kTallinnLongitude, kSummer,
+                                          horizonSine);
     EXPECT_NEAR(rise.eventTime, rise.localNoon - rise.halfDayArc / 15, 1e-12);
     EXPECT_NEAR(set.eventTime, set.localNoon + set.halfDayArc / 15, 1e-12);
 }
@@ -192,12 +194,13 @@ TEST(RiseSet, EveryDayAtEveryLatitudeGivesWellFormedTexts)
             for (std::int16_t n = 1; n <= 366; ++n) {
                 for (int eventMode : {kSunrise, kSunset}) {
                     for (int winterTime : {kSummer, kWinter}) {
-                        const auto c = solar::ComputeColumn(eventMode, n, latitude, 24.745,
-                                                            winterTime, horizonSine);
-                        const auto where = testing::Message() << "latitude " << latitude << ", N "
-                                                              << n << ", event " << eventMode;
+                        const auto c
+                            = solar::ComputeColumn(eventMode, n, latitude, 24.745, winterTime, horizonSine);
+                        const auto where = testing::Message()
+                            << "latitude " << latitude << ", N " << n << ", event " << eventMode;
                         for (int row : {A, B, C, D, NoonHeight})
-                            ASSERT_TRUE(std::regex_match(c.texts[row], angle)) << where << ": " << c.texts[row];
+                            ASSERT_TRUE(std::regex_match(c.texts[row], angle))
+                                << where << ": " << c.texts[row];
                         ASSERT_TRUE(std::regex_match(c.texts[E], difference)) << where << ": " << c.texts[E];
                         ASSERT_TRUE(std::regex_match(c.texts[Noon], clock)) << where << ": " << c.texts[Noon];
                         ASSERT_TRUE(std::regex_match(c.texts[Arc], arc)) << where << ": " << c.texts[Arc];
@@ -205,7 +208,8 @@ TEST(RiseSet, EveryDayAtEveryLatitudeGivesWellFormedTexts)
                         ASSERT_LE(c.halfDayArc, 180.0) << where;
                         switch (c.polar) {
                         case solar::PolarState::None:
-                            ASSERT_TRUE(std::regex_match(c.texts[EventTime], clock)) << where << ": " << c.texts[EventTime];
+                            ASSERT_TRUE(std::regex_match(c.texts[EventTime], clock))
+                                << where << ": " << c.texts[EventTime];
                             break;
                         case solar::PolarState::PolarNight:
                             ASSERT_EQ(c.texts[EventTime], "polaaröö") << where;
@@ -223,4 +227,4 @@ TEST(RiseSet, EveryDayAtEveryLatitudeGivesWellFormedTexts)
     }
 }
 
-} // namespace
+}  // namespace

@@ -20,17 +20,14 @@ struct Place {
     const char *latD, *latM, *latS, *lonD, *lonM, *lonS, *height;
 };
 
-constexpr Place k21June2003Tallinn = {"21", "06", "2003", "59", "26", "13",
-                                      "24", "44", "42", "30"};
+constexpr Place k21June2003Tallinn = {"21", "06", "2003", "59", "26", "13", "24", "44", "42", "30"};
 
 void fill(frmProge &w, const Place &p, std::int16_t winterTime)
 {
-    const QList<QLineEdit *> fields = {w.txtPäev,        w.txtKuu,         w.txtAasta,
-                                       w.txtLaiusKraad,  w.txtLaiusMinut,  w.txtLaiusSekund,
-                                       w.txtPikkusKraad, w.txtPikkusMinut, w.txtPikkusSekund,
-                                       w.txtKõrgus};
-    const char *texts[] = {p.day,  p.month, p.year, p.latD, p.latM,
-                           p.latS, p.lonD,  p.lonM, p.lonS, p.height};
+    const QList<QLineEdit *> fields
+        = {w.txtPäev,        w.txtKuu,         w.txtAasta,       w.txtLaiusKraad,   w.txtLaiusMinut,
+           w.txtLaiusSekund, w.txtPikkusKraad, w.txtPikkusMinut, w.txtPikkusSekund, w.txtKõrgus};
+    const char *texts[] = {p.day, p.month, p.year, p.latD, p.latM, p.latS, p.lonD, p.lonM, p.lonS, p.height};
     for (int i = 0; i < 10; ++i)
         fields[i]->setText(QString::fromUtf8(texts[i]));
     w.WinterTime = winterTime;
@@ -42,7 +39,7 @@ QString label(const frmProge &w, const QString &name)
     return l ? l->text() : u"<no label %1>"_s.arg(name);
 }
 
-} // namespace
+}  // namespace
 
 class tst_results_view : public QObject
 {
@@ -63,15 +60,15 @@ void tst_results_view::columns_data()
     QTest::addColumn<QString>("labelName");
     QTest::addColumn<QString>("expected");
     const std::pair<const char *, const char *> rows[] = {
-        {"lblNurkA_Tõ", "168° 47' 02''"},   {"lblNurkB_Tõ", "166° 31' 37''"},
-        {"lblNurkC_Tõ", "87° 00' 54''"},    {"lblNurkD_Tõ", "23° 24' 25''"},
-        {"lblPäiHorKoh_Tõ", "53° 58' 12''"}, {"lblNurkE_Tõ", "-0min 45sek"},
-        {"lblKohKeskP_Tõ", "13:21:46"},      {"lblPäiTõu_st_KeskP_ni", "9h 21m 53s"},
-        {"lblTühi_Tõ", "  ********"},        {"lblPäiTõuKell", "03:59:53"},
-        {"lblNurkA_Lo", "169° 16' 36''"},   {"lblNurkB_Lo", "167° 01' 11''"},
-        {"lblNurkC_Lo", "87° 29' 31''"},    {"lblNurkD_Lo", "23° 25' 01''"},
-        {"lblPäiHorKoh_Lo", "53° 58' 48''"}, {"lblNurkE_Lo", "-0min 51sek"},
-        {"lblKohKeskP_Lo", "13:21:52"},      {"lblTühi_Lo", "  ********"},
+        {"lblNurkA_Tõ", "168° 47' 02''"},       {"lblNurkB_Tõ", "166° 31' 37''"},
+        {"lblNurkC_Tõ", "87° 00' 54''"},        {"lblNurkD_Tõ", "23° 24' 25''"},
+        {"lblPäiHorKoh_Tõ", "53° 58' 12''"},    {"lblNurkE_Tõ", "-0min 45sek"},
+        {"lblKohKeskP_Tõ", "13:21:46"},         {"lblPäiTõu_st_KeskP_ni", "9h 21m 53s"},
+        {"lblTühi_Tõ", "  ********"},           {"lblPäiTõuKell", "03:59:53"},
+        {"lblNurkA_Lo", "169° 16' 36''"},       {"lblNurkB_Lo", "167° 01' 11''"},
+        {"lblNurkC_Lo", "87° 29' 31''"},        {"lblNurkD_Lo", "23° 25' 01''"},
+        {"lblPäiHorKoh_Lo", "53° 58' 48''"},    {"lblNurkE_Lo", "-0min 51sek"},
+        {"lblKohKeskP_Lo", "13:21:52"},         {"lblTühi_Lo", "  ********"},
         {"lblKeskP_st_PäiLoo_ni", "9h 22m 1s"}, {"lblPäiLooKell", "22:43:53"},
     };
     for (const auto &[name, expected] : rows)
@@ -93,8 +90,8 @@ void tst_results_view::dayWideValues_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("speed");
     QTest::addColumn<QString>("gravity");
-    QTest::newRow("Estonian, comma") << QLocale(QLocale::Estonian, QLocale::Estonia)
-                                     << u"0,2365 km/s"_s << u"g = 9,8185"_s;
+    QTest::newRow("Estonian, comma") << QLocale(QLocale::Estonian, QLocale::Estonia) << u"0,2365 km/s"_s
+                                     << u"g = 9,8185"_s;
     QTest::newRow("C, point") << QLocale::c() << u"0.2365 km/s"_s << u"g = 9.8185"_s;
 }
 
