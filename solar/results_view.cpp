@@ -21,6 +21,13 @@ QString text(const std::string &utf8) { return QString::fromStdString(utf8); }
 
 std::string decimalSeparator() { return QLocale().decimalPoint().toStdString(); }
 
+// A column's nine labels, in the order of its rows.
+void writeColumn(const std::array<QLabel *, 9> &labels, const solar::ColumnResult &column)
+{
+    for (std::size_t row = 0; row < labels.size(); ++row)
+        labels[row]->setText(text(column.texts[row]));
+}
+
 }  // namespace
 
 void frmProge::ComputeResults()
@@ -76,11 +83,9 @@ void frmProge::ComputeSunriseColumn(const solar::Observation &, std::int16_t day
     SunriseTime = column.eventTime;
     SunriseColumnPolar = column.polar != solar::PolarState::None;
 
-    const std::array<QLabel *, 9> labels
-        = {lblNurkA_Tõ, lblNurkB_Tõ,    lblNurkC_Tõ,           lblNurkD_Tõ,  lblPäiHorKoh_Tõ,
-           lblNurkE_Tõ, lblKohKeskP_Tõ, lblPäiTõu_st_KeskP_ni, lblPäiTõuKell};
-    for (std::size_t row = 0; row < labels.size(); ++row)
-        labels[row]->setText(text(column.texts[row]));
+    writeColumn({lblNurkA_Tõ, lblNurkB_Tõ, lblNurkC_Tõ, lblNurkD_Tõ, lblPäiHorKoh_Tõ, lblNurkE_Tõ,
+                 lblKohKeskP_Tõ, lblPäiTõu_st_KeskP_ni, lblPäiTõuKell},
+                column);
     EventMode = 0;
 }
 
@@ -94,11 +99,9 @@ void frmProge::ComputeSunsetColumn(const solar::Observation &, std::int16_t dayO
     SunsetTime = column.eventTime;
     SunsetColumnPolar = column.polar != solar::PolarState::None;
 
-    const std::array<QLabel *, 9> labels
-        = {lblNurkA_Lo, lblNurkB_Lo,    lblNurkC_Lo,           lblNurkD_Lo,  lblPäiHorKoh_Lo,
-           lblNurkE_Lo, lblKohKeskP_Lo, lblKeskP_st_PäiLoo_ni, lblPäiLooKell};
-    for (std::size_t row = 0; row < labels.size(); ++row)
-        labels[row]->setText(text(column.texts[row]));
+    writeColumn({lblNurkA_Lo, lblNurkB_Lo, lblNurkC_Lo, lblNurkD_Lo, lblPäiHorKoh_Lo, lblNurkE_Lo,
+                 lblKohKeskP_Lo, lblKeskP_st_PäiLoo_ni, lblPäiLooKell},
+                column);
     EventMode = 0;
 }
 
