@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QSignalSpy>
 
 #include "shell/frmAbout.h"
 #include "shell/pictures.h"
@@ -155,6 +156,22 @@ private slots:
         QVERIFY(w->optTalveaeg->isChecked());
         QCOMPARE(w->WinterTime, 1);
         QCOMPARE(w->lblPäiTõuKell->text().left(2), u"03"_s);
+    }
+
+    // The close box ends the program: the main window is the last window open.
+    void closingTheWindowEndsTheProgram()
+    {
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        QVERIFY(QGuiApplication::quitOnLastWindowClosed());
+        bool timedOut = false;
+        QTimer::singleShot(0, w.get(), [this] { w->close(); });
+        QTimer::singleShot(3000, qApp, [&timedOut] {
+            timedOut = true;
+            QCoreApplication::exit(1);
+        });
+        QCOMPARE(QApplication::exec(), 0);  // the run's own event loop ends
+        QVERIFY(!timedOut);
+        QCOMPARE(lastClosed.count(), 1);
     }
 
     void clockTick()
