@@ -16,7 +16,16 @@ frmProge::frmProge(QWidget *parent)
     setUpAccessibility();
 }
 
-frmProge::~frmProge() = default;
+frmProge::~frmProge()
+{
+    // The controls are taken down after this part of the window: nothing they
+    // report while going (a focus change, a signal) may reach a handler.
+    tmrAeg->stop();
+    for (QObject *child : findChildren<QObject *>()) {
+        child->removeEventFilter(this);
+        disconnect(child, nullptr, this, nullptr);
+    }
+}
 
 void frmProge::keyPressEvent(QKeyEvent *event)
 {

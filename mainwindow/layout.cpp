@@ -261,6 +261,9 @@ void frmProge::buildLayout()
         cbo->setEditable(true);
         cbo->setInsertPolicy(QComboBox::NoInsert);
         cbo->setCompleter(nullptr);  // typed text stays as typed
+        // A combo box reports a typed text that matches a line as chosen when
+        // its text field is left; typing is no pick, so that report is cut off.
+        QObject::disconnect(cbo->lineEdit(), &QLineEdit::editingFinished, cbo, nullptr);
         cbo->setFont(look::font(QStringLiteral("Arial"), 9));
         cbo->setCursor(Qt::ArrowCursor);
         look::paint(cbo, QColor(), windowText);

@@ -50,6 +50,7 @@ private slots:
     void placeTextOnLeaving_data();
     void placeTextOnLeaving();
     void typedLineAndEnterIsNoPick();
+    void typedLineAndTabIsNoPick();
 
 private:
     // A pick: the line becomes current and the combo reports it as chosen.
@@ -349,6 +350,19 @@ void TestPlaceLists::typedLineAndEnterIsNoPick()
     window->cboPiirkond->lineEdit()->selectAll();
     QTest::keyClicks(QApplication::focusWidget(), "Emmaste v.");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(window->cboPiirkond->currentText(), u"Emmaste v."_s);
+    QCOMPARE(placeFieldTexts(), QStringList(7, QString()));
+    QVERIFY(window->txtAasta->text().isEmpty());
+}
+
+void TestPlaceLists::typedLineAndTabIsNoPick()
+{
+    QVERIFY(pick(window->cboNimestik, u"Hiiumaa"_s));
+    window->cboPiirkond->setFocus();
+    QTRY_VERIFY(window->cboPiirkond->hasFocus());
+    window->cboPiirkond->lineEdit()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "Emmaste v.");
+    tabAwayFrom(window->cboPiirkond);
     QCOMPARE(window->cboPiirkond->currentText(), u"Emmaste v."_s);
     QCOMPARE(placeFieldTexts(), QStringList(7, QString()));
     QVERIFY(window->txtAasta->text().isEmpty());
