@@ -8,20 +8,10 @@
 #include <QRadioButton>
 
 #include "mainwindow/fieldrules.h"
+#include "mainwindow/fieldtext.h"
 #include "mainwindow/frmProge.h"
 #include "shell/notice.h"
 #include "solar/observation.h"
-
-namespace {
-
-int valueOf(const QLineEdit *field)
-{
-    return solar::FieldTextToInt16(field->text().toStdString()).value_or(0);
-}
-
-QString qs(const std::string &s) { return QString::fromStdString(s); }
-
-}  // namespace
 
 void frmProge::cmdArvuta_Click()
 {
@@ -31,21 +21,20 @@ void frmProge::cmdArvuta_Click()
         return;
     // The checks are made on the texts as they stand: when Calculate runs from
     // Enter inside a field, that field has not been left and not been tidied.
-    if (valueOf(txtPäev) == 0) {
+    if (fieldValue(txtPäev) == 0) {
         ShowNotice(this, QStringLiteral("Tähelepanu"), QStringLiteral("0-päeva ei ole olemas..."));
         emptyAndCorrect(txtPäev);
         return;
     }
-    if (valueOf(txtKuu) == 0) {
+    if (fieldValue(txtKuu) == 0) {
         ShowNotice(this, QStringLiteral("Tähelepanu"), QStringLiteral("0-kuud ei ole olemas..."));
         emptyAndCorrect(txtKuu);
         return;
     }
-    if (valueOf(txtAasta) < 1900) {
+    if (fieldValue(txtAasta) < 1900) {
         // The year field's own leaving check must not report the same year again.
         YearNoticeMuted = 1;
-        const auto n = fieldrules::YearBefore1900Notice();
-        ShowNotice(this, qs(n.title), qs(n.line1));
+        ShowNotice(this, fieldrules::YearBefore1900Notice());
         emptyAndCorrect(txtAasta);
         YearNoticeMuted = 0;
         return;
@@ -53,13 +42,12 @@ void frmProge::cmdArvuta_Click()
     // The field checks can be passed by the order of entry (day and month
     // typed before the year, the year then written by a place pick): the whole
     // date is checked once more here.
-    if (CheckFullDate(valueOf(txtPäev), valueOf(txtKuu), valueOf(txtAasta)) == false)
+    if (CheckFullDate(fieldValue(txtPäev), fieldValue(txtKuu), fieldValue(txtAasta)) == false)
         return;
     // The longitude degrees take minus signs anywhere while typing; only a
     // whole number can be computed.
     if (!solar::FieldTextToInt16(txtPikkusKraad->text().toStdString(), true)) {
-        const auto n = fieldrules::RejectedKeyNotice();
-        ShowNotice(this, qs(n.title), qs(n.line1), qs(n.line2));
+        ShowNotice(this, fieldrules::RejectedKeyNotice());
         emptyAndCorrect(txtPikkusKraad);
         return;
     }

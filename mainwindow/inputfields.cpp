@@ -5,24 +5,14 @@
 #include <QRadioButton>
 
 #include "mainwindow/fieldrules.h"
+#include "mainwindow/fieldtext.h"
 #include "mainwindow/frmProge.h"
 #include "shell/notice.h"
 #include "solar/observation.h"
 
 namespace {
 
-QString qs(const std::string &s) { return QString::fromStdString(s); }
-
-void showNotice(QWidget *owner, const fieldrules::NoticeText &n)
-{
-    ShowNotice(owner, qs(n.title), qs(n.line1), qs(n.line2), qs(n.line3));
-}
-
 std::string textOf(const QLineEdit *field) { return field->text().toStdString(); }
-
-// The key filter keeps the texts to digits, so every value fits; a text that
-// is not a whole number reads 0.
-int valueOf(const QLineEdit *field) { return solar::FieldTextToInt16(textOf(field)).value_or(0); }
 
 const char16_t kDayEmpty[] = u" Sisesta päev ";
 const char16_t kDayFilled[] = u" Muuda päev ";
@@ -39,7 +29,7 @@ void frmProge::FilterDigitKey(char16_t &keyCode, bool minusAllowed)
 {
     if (fieldrules::IsAcceptedKey(keyCode, minusAllowed))
         return;
-    showNotice(this, fieldrules::RejectedKeyNotice());
+    ShowNotice(this, fieldrules::RejectedKeyNotice());
     keyCode = 0;
 }
 
@@ -47,7 +37,7 @@ bool frmProge::CheckFieldLimit(int value, int limit)
 {
     if (value <= limit)
         return false;
-    showNotice(this, fieldrules::TooLargeNotice());
+    ShowNotice(this, fieldrules::TooLargeNotice());
     return true;
 }
 
@@ -57,7 +47,7 @@ std::optional<bool> frmProge::CheckDayOfMonth(int day, int month)
     if (verdict == fieldrules::DateVerdict::NoMonth)
         return std::nullopt;
     if (const auto notice = fieldrules::DateNotice(verdict)) {
-        showNotice(this, *notice);
+        ShowNotice(this, *notice);
         emptyAndCorrect(txtPäev);
         return false;
     }
@@ -70,7 +60,7 @@ std::optional<bool> frmProge::CheckFullDate(int day, int month, int year)
     if (verdict == fieldrules::DateVerdict::NoMonth)
         return std::nullopt;
     if (const auto notice = fieldrules::DateNotice(verdict)) {
-        showNotice(this, *notice);
+        ShowNotice(this, *notice);
         emptyAndCorrect(txtPäev);
         return false;
     }
@@ -81,7 +71,7 @@ void frmProge::CheckLeapDay(int day, int year)
 {
     if (!fieldrules::LeapDayRejected(day, year))
         return;
-    showNotice(this, *fieldrules::DateNotice(fieldrules::DateVerdict::NotLeapYear));
+    ShowNotice(this, *fieldrules::DateNotice(fieldrules::DateVerdict::NotLeapYear));
     emptyAndCorrect(txtPäev);
 }
 
@@ -157,7 +147,7 @@ void frmProge::limitedFieldChange(QLineEdit *field, int limit, QLineEdit *next, 
 {
     if (!changeFrame(field, emptyHint, filledHint))
         return;
-    if (CheckFieldLimit(valueOf(field), limit))
+    if (CheckFieldLimit(fieldValue(field), limit))
         emptyAndCorrect(field);
     if (field->text().size() == 2)
         advanceTo(next);
@@ -197,16 +187,16 @@ void frmProge::txtPäev_Change()
 {
     if (!changeFrame(txtPäev, kDayEmpty, kDayFilled))
         return;
-    const int day = valueOf(txtPäev);
+    const int day = fieldValue(txtPäev);
     const bool tooLarge = CheckFieldLimit(day, 31);
     std::optional<bool> valid;  // no value: no date check ran
     bool dateChecked = false;
     if (!txtKuu->text().isEmpty() && day <= 31) {
         dateChecked = true;
         if (txtAasta->text().isEmpty())
-            valid = CheckDayOfMonth(day, valueOf(txtKuu));
+            valid = CheckDayOfMonth(day, fieldValue(txtKuu));
         else
-            valid = CheckFullDate(day, valueOf(txtKuu), valueOf(txtAasta));
+            valid = CheckFullDate(day, fieldValue(txtKuu), fieldValue(txtAasta));
     }
     if (!dateChecked) {
         if (tooLarge)
@@ -222,7 +212,7 @@ void frmProge::txtKuu_Change()
 {
     if (!changeFrame(txtKuu, kMonthEmpty, kMonthFilled))
         return;
-    const int month = valueOf(txtKuu);
+    const int month = fieldValue(txtKuu);
     const bool tooLarge = CheckFieldLimit(month, 12);
     std::optional<bool> valid;
     bool dateChecked = false;
@@ -230,11 +220,11 @@ void frmProge::txtKuu_Change()
         SetSeasonForMonth(std::int16_t(month));
     } else if (month <= 12) {
         dateChecked = true;
-        const int day = valueOf(txtPäev);
+        const int day = fieldValue(txtPäev);
         if (txtAasta->text().isEmpty())
             valid = CheckDayOfMonth(day, month);
         else
-            valid = CheckFullDate(day, month, valueOf(txtAasta));
+            valid = CheckFullDate(day, month, fieldValue(txtAasta));
         SetSeasonForMonth(std::int16_t(month));
     }
     if (!dateChecked) {
@@ -315,15 +305,15 @@ void frmProge::txtAasta_LostFocus()
 {
     if (txtAasta->text().isEmpty())
         return;
-    const int year = valueOf(txtAasta);
+    const int year = fieldValue(txtAasta);
     if (year >= 1900) {
-        if (!txtPäev->text().isEmpty() && !txtKuu->text().isEmpty() && valueOf(txtKuu) == 2)
-            CheckLeapDay(valueOf(txtPäev), year);
+        if (!txtPäev->text().isEmpty() && !txtKuu->text().isEmpty() && fieldValue(txtKuu) == 2)
+            CheckLeapDay(fieldValue(txtPäev), year);
         return;
     }
     // Calculate reports a year before 1900 itself while it mutes this check.
     if (YearNoticeMuted != 0)
         return;
-    showNotice(this, fieldrules::YearBefore1900Notice());
+    ShowNotice(this, fieldrules::YearBefore1900Notice());
     emptyAndCorrect(txtAasta);
 }

@@ -32,9 +32,7 @@ void writeColumn(const std::array<QLabel *, 9> &labels, const solar::ColumnResul
 
 void frmProge::ComputeResults()
 {
-    const QList<QLineEdit *> fields
-        = {txtPäev,        txtKuu,         txtAasta,       txtLaiusKraad,   txtLaiusMinut,
-           txtLaiusSekund, txtPikkusKraad, txtPikkusMinut, txtPikkusSekund, txtKõrgus};
+    const QList<QLineEdit *> fields = inputFields();
     std::array<std::string, 10> utf8Texts;
     std::array<std::string_view, 10> fieldTexts;
     for (int i = 0; i < 10; ++i) {
@@ -107,8 +105,7 @@ void frmProge::ComputeSunsetColumn(const solar::Observation &, std::int16_t dayO
 
 void frmProge::DisableInputFields()
 {
-    for (QLineEdit *field : {txtPäev, txtKuu, txtAasta, txtLaiusKraad, txtLaiusMinut, txtLaiusSekund,
-                             txtPikkusKraad, txtPikkusMinut, txtPikkusSekund, txtKõrgus})
+    for (QLineEdit *field : inputFields())
         field->setEnabled(false);
 }
 

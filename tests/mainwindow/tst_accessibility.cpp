@@ -36,17 +36,8 @@ class TestAccessibility : public QObject
     }
 
 private slots:
-    void init()
-    {
-        w = showWindow();
-        recorder = std::make_unique<NoticeRecorder>();
-    }
-    void cleanup()
-    {
-        recorder.reset();
-        w.reset();
-        QVERIFY(!QApplication::activeModalWidget());
-    }
+    void init() { openSession(w, recorder); }
+    void cleanup() { QVERIFY(closeSession(w, recorder)); }
 
     void names_data()
     {

@@ -14,17 +14,8 @@ class TestInputFields : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        w = showWindow();
-        recorder = std::make_unique<NoticeRecorder>();
-    }
-    void cleanup()
-    {
-        recorder.reset();
-        w.reset();
-        QVERIFY(!QApplication::activeModalWidget());
-    }
+    void init() { openSession(w, recorder); }
+    void cleanup() { QVERIFY(closeSession(w, recorder)); }
 
     void dayTooLarge()
     {

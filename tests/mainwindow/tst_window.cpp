@@ -44,17 +44,8 @@ private:
     static bool samePicture(const QPixmap &a, const QPixmap &b) { return a.toImage() == b.toImage(); }
 
 private slots:
-    void init()
-    {
-        w = showWindow();
-        recorder = std::make_unique<NoticeRecorder>();
-    }
-    void cleanup()
-    {
-        recorder.reset();
-        w.reset();
-        QVERIFY(!QApplication::activeModalWidget());
-    }
+    void init() { openSession(w, recorder); }
+    void cleanup() { QVERIFY(closeSession(w, recorder)); }
 
     void titleCarriesToday()
     {

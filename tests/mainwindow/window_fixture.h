@@ -78,6 +78,21 @@ inline QWidget *focused()
     return QApplication::focusWidget();
 }
 
+// Every window test: a window shown and a recorder for its notices, and at
+// the end no dialog left behind.
+inline void openSession(std::unique_ptr<frmProge> &w, std::unique_ptr<NoticeRecorder> &recorder)
+{
+    w = showWindow();
+    recorder = std::make_unique<NoticeRecorder>();
+}
+
+inline bool closeSession(std::unique_ptr<frmProge> &w, std::unique_ptr<NoticeRecorder> &recorder)
+{
+    recorder.reset();
+    w.reset();
+    return !QApplication::activeModalWidget();
+}
+
 // Types the characters into the widget that has the focus, as a user would.
 inline void typeText(const char *text) { QTest::keyClicks(focused(), QString::fromUtf8(text)); }
 
