@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up what is missing (Debian packages, configure, build), then
 #   ./dev.sh run       starts Vorandel
 #   ./dev.sh test      runs the whole test suite

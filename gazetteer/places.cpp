@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in gazetteer of Estonian places.
 #include "gazetteer/places.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built-in gazetteer: 18 region lines and 232 place lines, constant data.
 // Texts are UTF-8 and are compared exactly: case, every blank and every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader says about the main window: an Estonian name for every
 // input, command, list and season option; the input's hint (its tooltip,
 // " Sisesta ... " or " Muuda ...") as its description; and every result value

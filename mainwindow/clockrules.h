@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the window's title and clock as plain functions of a date-time.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three commands: Calculate, Clear and Exit.
 #include <QApplication>
 #include <QComboBox>

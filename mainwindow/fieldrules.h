@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the ten input fields as plain functions of their texts and
 // values: which keys a field takes, the date checks, the season a month

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the field handlers and the commands share: a field's value, and a
 // notice given as the rules word it.

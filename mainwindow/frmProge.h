@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the input fields, the gazetteer lists, the commands, the
 // results frame, the clock and the season choice. It owns all state of a run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten input fields: key filter, limits, hints, date checks, advances and
 // the tidying of a field's text when it is left.
 #include <QLineEdit>

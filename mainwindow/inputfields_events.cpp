@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the events of the input fields reach their handlers: the character of a
 // key press, the leaving of a field, the mouse buttons and the routes by which
 // text could arrive without passing the key filter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the designer laid it out: every control with its name,
 // geometry (twips), tab index, caption, font, colours, tooltip and state.
 #include <QApplication>

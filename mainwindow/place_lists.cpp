@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two gazetteer lists of the main window: the region combo cboNimestik
 // and the place combo cboPiirkond. Every text written into an input field is an
 // ordinary change of that field, so its change handling runs as for typing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thin layer between the window and the computation: reads the ten
 // fields, hands them to the pure functions, writes the result labels.
 #include <QComboBox>

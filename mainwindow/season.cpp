@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The season options: in the entering state they choose the season of the
 // next computation; while results are shown they re-show the four stored
 // clock times in the season clicked, never recomputing them.

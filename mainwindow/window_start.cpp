@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load step of the window, its clock and the About picture.
 #include <QDateTime>
 #include <QGuiApplication>

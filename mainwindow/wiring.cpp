@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which handler runs for which event of which control.
 #include <QComboBox>
 #include <QEvent>

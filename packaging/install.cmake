@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and the Debian package.
 #   cmake --install build [--prefix DIR]   the program, its desktop entry and its icons
 #   cpack --config build/CPackConfig.cmake  vorandel_<version>_<arch>.deb

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's sun picture as the PNG icons of the desktop entry:
 // vorandel-16.png ... vorandel-256.png in the folder given as the argument.
 #include <QDir>

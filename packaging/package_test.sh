@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a built tree into a temporary folder and checks
 # its files, its control fields and its desktop entry.
 #   package_test.sh BUILD_DIR VERSION

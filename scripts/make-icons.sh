@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws resources/icons/vorandel-*.png from the program's own sun picture.
 # A development step: the PNGs are kept in the repository, the build does not run it.
 #   scripts/make-icons.sh [BUILD_DIR]     (default: build)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/vorandel.png, the README's picture: the main window under Xvfb,
 # filled with the worked example (21 June 2003, Tallinn, 30 m) and calculated,
 # in the classic style the program starts with.

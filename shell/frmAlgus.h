@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The splash window: the program's identity for at most 1.3 seconds, then the
 // main window. The hand-over happens once, on the timer, on the first key that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message dialog: a title, an information icon, three lines and "&Olgu".
 // Callers go through ShowNotice (notice.h); the dialog decides nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fonts and colours of the designer, mapped to what the system has.
 #include <QColor>

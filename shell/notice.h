@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A notice: the system beep, then the message dialog with a title and up to
 // three lines, modal over its owner; returns when the user has closed it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's small pictures, drawn in code so they scale cleanly.
 #include <QIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's identity: shown by the splash and the About dialog, and the
 // content of the executable's version record.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system registry, read through three calls like the platform's own:
 // open a key, query one value (its type and bytes), close the key. Texts are

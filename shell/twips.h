@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The designer's geometry is kept in twips (1440 to the logical inch); this is
 // the one place where it becomes device-independent pixels. Qt scales those

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Calendar values of a date, by the Gregorian calendar (1900 and 2100 are
 // common years, 2000 is a leap year). Years 1..9999.

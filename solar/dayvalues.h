@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two day-wide physical values and their fixed-point text.
 #include <cstdint>

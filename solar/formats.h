@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text formats of angles and times. A rounded 60 seconds is shown as 60,
 // never carried into the minutes.

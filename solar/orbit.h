@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Earth on its orbit and the Sun in the sky for one moment of the day.
 // Angles in decimal degrees (not reduced modulo 360), times in decimal hours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sunrise and sunset: the depression of the horizon, the half-day arc and the
 // clock time of the event. Angles in degrees, times in decimal hours.

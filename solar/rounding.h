@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three rounding rules of the program. Each text format names the one it
 // uses; none is hidden inside an expression.

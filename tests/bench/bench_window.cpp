@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the main window takes to be built and shown, and one calculation.
 #include <QApplication>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The worked example of the README and the benchmarks: 21 June 2003 in
 // Tallinn (59° 26' 13'' N, 24° 44' 42'' E), 30 m above the sea.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fills the main window with the worked example (21 June 2003, Tallinn, 30 m),
 // calculates, and saves the window's picture to the file named as the
 // argument. scripts/screenshot.sh runs it under Xvfb.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place table and its three look-ups.
 #include "gazetteer/places.h"
 

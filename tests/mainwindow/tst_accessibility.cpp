@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told about the main window, asked through QAccessible
 // as a reader asks: names of every kind of control, the hint of an input as its
 // description as it changes, and the result values announced with their meaning.

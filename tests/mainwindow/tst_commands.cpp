@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calculate, Clear and Exit through the keyboard of the real window.
 #include <QComboBox>
 #include <QGroupBox>

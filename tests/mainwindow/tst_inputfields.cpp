@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing into the real window: the key filter, the limits, the date checks,
 // the hints, the advances and the tidying when a field is left.
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it opens: a sample of every kind of row of the layout.
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The region and place lists of the main window, driven through real picks
 // (QComboBox::activated) and real focus moves.
 #include "mainwindow/frmProge.h"

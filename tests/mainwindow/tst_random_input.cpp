@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window under a long run of random user events: keys of every kind,
 // pastes, clicks on every button and option, the About picture, region and
 // place picks, focus moves. After every event the fields hold only what the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The living window: the season switch over stored times, the clock and the
 // Julian date, the About picture and the load step's title.
 #include <QDate>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window tests share: a window shown and active, typing helpers, and
 // a recorder that closes every notice and remembers what it said.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A registry held in memory, counting what is opened and closed.
 #include <cstring>

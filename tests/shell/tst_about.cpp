@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About dialog: its texts, the etched separators, closing it, and the
 // way to the system-information tool when there is none.
 #include <QApplication>

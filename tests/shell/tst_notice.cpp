@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message dialog and the notice helper.
 #include <QApplication>
 #include <QLabel>

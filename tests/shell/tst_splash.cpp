@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window: its texts, and the one hand-over to the main window.
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the registry and finding the system-information tool, with a
 // registry in memory and a launcher that only records.
 #include <QApplication>
