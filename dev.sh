@@ -10,8 +10,13 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+          qt6-charts-dev libqt6opengl6-dev qt6-svg-dev liberfa-dev
           libgtest-dev fonts-liberation fonts-dejavu-core
           desktop-file-utils dpkg-dev file)
+
+# What the tests need beyond the build: the package checks, and a real X
+# server, window manager and accessibility bus for the screen-reader test.
+test_packages=(appstream xvfb xauth openbox xdotool dbus dbus-x11 at-spi2-core python3-pyatspi)
 
 lint_packages=(clang-format clang-tidy)
 
@@ -50,12 +55,12 @@ run)
     exec build/vorandel
     ;;
 test)
-    install_missing
+    install_missing "${test_packages[@]}"
     build build
     ctest --test-dir build --output-on-failure
     ;;
 sanitize)
-    install_missing
+    install_missing "${test_packages[@]}"
     build build-asan -DVORANDEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir build-asan --output-on-failure

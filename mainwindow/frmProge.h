@@ -64,7 +64,7 @@ public:
     // the season is switched.
     bool SunriseColumnPolar = false, SunsetColumnPolar = false;
 
-    // ---- The computation (solar/results_view.cpp) ----------------------------
+    // ---- The computation (mainwindow/results.cpp) -----------------------------
     void ComputeResults();
     void ComputeSunriseColumn(const solar::Observation &obs, std::int16_t dayOfYear, double latitude,
                               double longitude);
@@ -128,7 +128,7 @@ public:
     void ResetSeasonHints();
     void EnableInputFields();
 
-    // ---- Gazetteer lists (gazetteer/place_lists.cpp) -------------------------
+    // ---- Gazetteer lists (mainwindow/place_lists.cpp) ------------------------
     void FillRegionList();
     void FillPlaceList();
     void PreparePlaceList();

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The precise Sun: the events of a solar day from the Sun's apparent place
+// (ERFA), for the years 1900-3000. Plain C++; instants are UTC, the legal clock
+// is applied by the caller.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace almanac {
+
+inline constexpr int kFirstYear = 1900;
+inline constexpr int kLastYear = 3000;
+
+struct Place
+{
+    double latitudeDegrees;  // -90..90, north positive
+    double longitudeDegrees;  // -180..180, east positive
+    double heightMetres;  // 0..9999 above the sea; lowers the horizon
+};
+
+struct CivilDate
+{
+    int year;  // kFirstYear..kLastYear
+    int month;  // 1..12
+    int day;  // 1..31
+    friend bool operator==(const CivilDate &, const CivilDate &) = default;
+};
+
+// The nine events of a solar day, in the order they happen.
+enum class Event : int {
+    AstronomicalDawn,  // Sun's centre rising through -18°
+    NauticalDawn,  // -12°
+    CivilDawn,  // -6°
+    Sunrise,  // -(0.833° + 0.0347°·√height)
+    SolarNoon,  // upper transit
+    Sunset,
+    CivilDusk,
+    NauticalDusk,
+    AstronomicalDusk,
+};
+inline constexpr int kEventCount = 9;
+
+// An instant as seconds from 1970-01-01T00:00:00 UTC, leap seconds not counted.
+using UtcSeconds = double;
+
+// One solar day, from the lower culmination before the upper transit to the
+// next one. It belongs to the date on which its noon falls.
+struct SolarDay
+{
+    CivilDate date;
+    // Indexed by Event; empty where the Sun does not cross that altitude.
+    std::array<std::optional<UtcSeconds>, kEventCount> events;
+    // From sunrise to sunset: 86400 where the Sun stays above the horizon,
+    // 0 where it stays below.
+    double dayLengthSeconds = 0;
+
+    const std::optional<UtcSeconds> &operator[](Event e) const { return events[static_cast<int>(e)]; }
+};
+
+// The solar day of one date. Thread-safe.
+SolarDay solarDay(const Place &place, CivilDate date);
+
+// Every date of a year, in order (365 or 366 rows).
+std::vector<SolarDay> yearTable(const Place &place, int year);
+
+// The UTC offset, in seconds, of the legal clock at a UTC instant (whole seconds).
+using UtcOffsetAt = std::function<int(std::int64_t utcSeconds)>;
+
+// The year table as CSV (RFC 4180: UTF-8, lines end with CR LF): a header,
+// then one row per date; events as ISO 8601 local date-times with the offset
+// at that instant, rounded to the second; day length as HH:MM:SS.
+std::string yearCsv(const std::vector<SolarDay> &days, const UtcOffsetAt &offsetAt);
+
+}  // namespace almanac
