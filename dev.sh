@@ -37,7 +37,9 @@ install_missing() {
 build() {  # build DIR [cmake options...]
     local dir=$1; shift
     if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+        local launcher=()
+        if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"
     fi
     cmake --build "$dir"
 }
@@ -71,7 +73,8 @@ lint)
     sources=$(git ls-files '*.cpp' '*.h')
     # shellcheck disable=SC2086
     clang-format --dry-run --Werror $sources
-    git ls-files 'solar/*.cpp' 'mainwindow/*.cpp' 'gazetteer/*.cpp' 'shell/*.cpp' \
+    git ls-files 'app/*.cpp' 'shell/*.cpp' 'mainwindow/*.cpp' 'yearview/*.cpp' \
+                 'solar/*.cpp' 'almanac/*.cpp' 'gazetteer/*.cpp' \
         | xargs -P2 -n4 clang-tidy -p build --quiet
     echo "lint: formatting and clang-tidy clean"
     ;;
