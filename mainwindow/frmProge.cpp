@@ -15,6 +15,7 @@ frmProge::frmProge(QWidget *parent)
     tmrAeg->start();
     Form_Load();
     setUpAccessibility();
+    setUpYearOverview();
 }
 
 frmProge::~frmProge()
@@ -33,6 +34,11 @@ void frmProge::keyPressEvent(QKeyEvent *event)
     // Esc anywhere in the window presses Exit, the window's cancel button.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         cmdVälju->click();
+        return;
+    }
+    // F2 types no character: the year overview, while results are shown.
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+        OpenYearOverview();
         return;
     }
     // Enter on a button that has the focus presses that button; elsewhere it

@@ -13,6 +13,8 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QAction;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -151,6 +153,14 @@ public:
     void imgAbout_MouseMove();
     void imgAbout_Click();
 
+    // ---- Results frame's menu and the year overview (mainwindow/yearview_menu.cpp)
+    QMenu *mnuTulem;
+    QAction *mnuAastaÜlevaade, *mnuKopeeri;
+    void fraTulem_ContextMenu(const QPoint &position);
+    void OpenYearOverview();  // F2; nothing before a computation
+    void CopyResults();
+    QString ResultsText() const;  // "caption: value" lines of the observation and results
+
     // Ends the program at once with the given exit code. Tests replace it.
     std::function<void(int)> endProgram;
 
@@ -166,6 +176,7 @@ private:
     void buildLayout();  // mainwindow/layout.cpp
     void connectHandlers();  // mainwindow/wiring.cpp
     void setUpAccessibility();  // mainwindow/accessibility.cpp
+    void setUpYearOverview();  // mainwindow/yearview_menu.cpp
     bool fieldEvent(QLineEdit *field, QEvent *event);  // mainwindow/inputfields_events.cpp
     void emptyAndCorrect(QLineEdit *field);  // empties a rejected field and focuses it
     void focusForCorrection(QLineEdit *field);

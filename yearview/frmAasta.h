@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The year overview: a chart of the year's sunrise, noon, sunset and
+// twilights in legal clock time, a chart of the day length, a readout of the
+// date pointed at, a table of every date, and the exports.
+#include <QDialog>
+#include <functional>
+
+#include "yearview/yeardata.h"
+
+class QChart;
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class YearTableModel;
+
+class frmAasta : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmAasta(QWidget *owner);
+    ~frmAasta() override;
+
+    QTabWidget *tabAasta;
+    QWidget *fraGraafik;  // the two charts, as the picture export writes them
+    QChartView *chtAasta, *chtPäevaPikkus;
+    QLabel *lblNäit;
+    QTableView *tblAasta;
+    QPushButton *cmdSalvestaTabel, *cmdSalvestaPilt, *cmdSulge;
+
+    // Computes the place-year and shows it; the marker starts on the
+    // observation's date.
+    void ShowYear(const yearview::YearRequest &request);
+    const yearview::YearData &data() const { return data_; }
+
+    // The date the readout shows, as an index into the year.
+    void SetMarker(int index);
+    int marker() const { return marker_; }
+
+    void cmdSalvestaTabel_Click();
+    void cmdSalvestaPilt_Click();
+    // Write the file, or report in a notice why it could not be written; an
+    // existing file is replaced only by a complete new one.
+    bool SaveTable(const QString &path);
+    bool SavePicture(const QString &path);  // PNG, or SVG by the name's ending
+
+    // Asks for the name of a file to write (caption, suggested name, filter);
+    // empty when cancelled. Tests replace it.
+    std::function<QString(const QString &, const QString &, const QString &)> askSavePath;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildYearChart();
+    void buildDayLengthChart();
+    bool chartKey(int key);
+    void pointAt(QChartView *view, const QPoint &position);
+    bool writeFile(const QString &path, const std::function<bool(QIODevice &)> &write);
+
+    yearview::YearData data_;
+    YearTableModel *model_ = nullptr;
+    std::vector<QLineSeries *> markers_;  // one in each chart
+    int marker_ = 0;
+    int observationIndex_ = 0;
+};
+
+namespace yearview {
+// The owner's one overview window: created on the first request, raised and
+// given the new place and year on the next.
+frmAasta *showOverview(QWidget *owner, const YearRequest &request);
+}  // namespace yearview

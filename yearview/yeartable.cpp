@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "yearview/yeartable.h"
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// Date, offset, the nine events, day length, the window's sunrise and sunset.
+constexpr int kEventColumn = 2;
+constexpr int kDayLengthColumn = kEventColumn + almanac::kEventCount;
+constexpr int kColumnCount = kDayLengthColumn + 3;
+
+const QString kHeaders[kColumnCount] = {
+    u"Kuupäev"_s,
+    u"UTC nihe"_s,
+    u"Astronoomiline koit"_s,
+    u"Navigatsiooniline koit"_s,
+    u"Tsiviilkoit"_s,
+    u"Päikesetõus"_s,
+    u"Keskpäev"_s,
+    u"Päikeseloojang"_s,
+    u"Tsiviilhämarik"_s,
+    u"Navigatsiooniline hämarik"_s,
+    u"Astronoomiline hämarik"_s,
+    u"Päeva pikkus"_s,
+    u"Akna arvutus: tõus"_s,
+    u"Akna arvutus: loojang"_s,
+};
+
+}  // namespace
+
+void YearTableModel::setYear(const yearview::YearData *data)
+{
+    beginResetModel();
+    data_ = data;
+    endResetModel();
+}
+
+int YearTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() || !data_ ? 0 : int(data_->rows.size());
+}
+
+int YearTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant YearTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    return section >= 0 && section < kColumnCount ? QVariant(kHeaders[section]) : QVariant();
+}
+
+QVariant YearTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !data_)
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return cellText(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    return {};
+}
+
+QString YearTableModel::cellText(int row, int column) const
+{
+    const yearview::DayRow &r = data_->rows[std::size_t(row)];
+    if (column == 0)
+        return r.date.toString(u"dd.MM.yyyy"_s);
+    if (column == 1)
+        return yearview::offsetText(r.utcOffsetSeconds);
+    if (column < kDayLengthColumn) {
+        const auto &hours = r.clockHours[std::size_t(column - kEventColumn)];
+        return hours ? yearview::clockText(*hours) : QString();
+    }
+    if (column == kDayLengthColumn)
+        return yearview::durationText(r.dayLengthSeconds);
+    const QString clock = r.approxWinterTime ? u" (GMT +2)"_s : u" (GMT +3)"_s;
+    if (column == kDayLengthColumn + 1)
+        return r.approxSunriseHours ? r.approxSunriseText + clock : r.approxSunriseText;
+    return r.approxSunsetHours ? r.approxSunsetText + clock : r.approxSunsetText;
+}
