@@ -34,8 +34,8 @@ using namespace Qt::StringLiterals;
 using yearview::DayRow;
 using yearview::Sky;
 
-// The window's first size: 13500 x 9900 twips.
-constexpr int kWidthTwips = 13500, kHeightTwips = 9900;
+// The window's first size: 15000 x 10500 twips.
+constexpr int kWidthTwips = 15000, kHeightTwips = 10500;
 
 // From the night to the day, each shade painted over the darker one.
 const QColor kNight{12, 20, 48};
@@ -98,6 +98,18 @@ QCategoryAxis *monthAxis(const yearview::YearData &data)
     }
     axis->setGridLineVisible(true);
     return axis;
+}
+
+// Both charts keep their legends in a column of the same width on the right,
+// so that their plot areas (and dates) line up.
+constexpr int kLegendWidthTwips = 3000;
+
+void placeLegend(QChart *chart)
+{
+    const int width = twipsToPixels(kLegendWidthTwips);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->setMinimumWidth(width);
+    chart->legend()->setMaximumWidth(width);
 }
 
 QValueAxis *hourAxis(const QString &title)
@@ -213,7 +225,7 @@ void frmAasta::buildLayout()
     chtPäevaPikkus = chartView(fraGraafik, u"chtPäevaPikkus"_s, u"Päeva pikkuse graafik"_s);
     auto *charts = new QVBoxLayout(fraGraafik);
     charts->setContentsMargins(0, 0, 0, 0);
-    charts->addWidget(chtAasta, 3);
+    charts->addWidget(chtAasta, 2);
     charts->addWidget(chtPäevaPikkus, 1);
 
     lblNäit = new QLabel(pageChart);
@@ -235,6 +247,9 @@ void frmAasta::buildLayout()
     tblAasta->setTabKeyNavigation(false);
     model_ = new YearTableModel(this);
     tblAasta->setModel(model_);
+    // Every row of a column is as wide as its first ones: measuring all 365
+    // would cost more than the rest of opening the window.
+    tblAasta->horizontalHeader()->setResizeContentsPrecision(20);
     tblAasta->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabAasta->addTab(tblAasta, u"&Tabel"_s);
 
@@ -303,7 +318,7 @@ void frmAasta::buildYearChart()
     chart->setTitle(u"Päikese aeg seadusliku kella järgi"_s);
     chart->setPlotAreaBackgroundBrush(kNight);
     chart->setPlotAreaBackgroundVisible(true);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    placeLegend(chart);
     chart->setMargins(QMargins(4, 4, 4, 4));
     QCategoryAxis *x = monthAxis(data_);
     QValueAxis *y = hourAxis(u"kellaaeg"_s);
@@ -381,10 +396,10 @@ void frmAasta::buildDayLengthChart()
 {
     auto *chart = new QChart;
     chart->setTitle(u"Päeva pikkus"_s);
-    chart->legend()->hide();
+    placeLegend(chart);
     chart->setMargins(QMargins(4, 4, 4, 4));
     QCategoryAxis *x = monthAxis(data_);
-    QValueAxis *y = hourAxis(u"tundi"_s);
+    QValueAxis *y = hourAxis(u"tunde"_s);
     y->setTickCount(5);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
