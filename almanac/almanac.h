@@ -15,15 +15,13 @@ namespace almanac {
 inline constexpr int kFirstYear = 1900;
 inline constexpr int kLastYear = 3000;
 
-struct Place
-{
+struct Place {
     double latitudeDegrees;  // -90..90, north positive
     double longitudeDegrees;  // -180..180, east positive
     double heightMetres;  // 0..9999 above the sea; lowers the horizon
 };
 
-struct CivilDate
-{
+struct CivilDate {
     int year;  // kFirstYear..kLastYear
     int month;  // 1..12
     int day;  // 1..31
@@ -49,8 +47,7 @@ using UtcSeconds = double;
 
 // One solar day, from the lower culmination before the upper transit to the
 // next one. It belongs to the date on which its noon falls.
-struct SolarDay
-{
+struct SolarDay {
     CivilDate date;
     // Indexed by Event; empty where the Sun does not cross that altitude.
     std::array<std::optional<UtcSeconds>, kEventCount> events;
@@ -74,5 +71,11 @@ using UtcOffsetAt = std::function<int(std::int64_t utcSeconds)>;
 // then one row per date; events as ISO 8601 local date-times with the offset
 // at that instant, rounded to the second; day length as HH:MM:SS.
 std::string yearCsv(const std::vector<SolarDay> &days, const UtcOffsetAt &offsetAt);
+
+// One instant as the CSV writes it: 2026-06-22T00:16:05+03:00.
+std::string localDateTimeText(UtcSeconds instant, const UtcOffsetAt &offsetAt);
+
+// Whole seconds (0..86400) as HH:MM:SS; 86400 reads 24:00:00.
+std::string durationText(std::int64_t seconds);
 
 }  // namespace almanac
