@@ -13,18 +13,25 @@ SunTrack::SunTrack(std::int64_t firstDay, int count)
     : firstDay_(firstDay)
 {
     samples_.reserve(static_cast<std::size_t>(count));
-    double turns = 0;
-    for (int i = 0; i < count; ++i) {
-        SunPlace p = sunApparentCirs(static_cast<double>(firstDay + i) - kUnixEpochToJ2000Days);
-        p.rightAscensionRadians += turns;
-        if (!samples_.empty()
-            && p.rightAscensionRadians < samples_.back().rightAscensionRadians - std::numbers::pi) {
-            turns += 2 * std::numbers::pi;
-            p.rightAscensionRadians += 2 * std::numbers::pi;
-        }
-        samples_.push_back(p);
-    }
+    for (int i = 0; i < count; ++i)
+        samples_.push_back(sunApparentCirs(static_cast<double>(firstDay + i) - kUnixEpochToJ2000Days));
 }
+
+namespace {
+
+// The right ascension of a neighbouring node made continuous with the
+// node's own: the Sun moves about a degree a day, never half a turn.
+double nearTo(double ra, double reference)
+{
+    constexpr double kTwoPi = 2 * std::numbers::pi;
+    if (ra - reference > std::numbers::pi)
+        return ra - kTwoPi;
+    if (reference - ra > std::numbers::pi)
+        return ra + kTwoPi;
+    return ra;
+}
+
+}  // namespace
 
 SunPlace SunTrack::at(double utDays) const
 {
@@ -47,8 +54,9 @@ SunPlace SunTrack::at(double utDays) const
     const SunPlace &b = samples_[i];
     const SunPlace &c = samples_[i + 1];
     const SunPlace &d = samples_[i + 2];
-    return {wm1 * a.rightAscensionRadians + w0 * b.rightAscensionRadians + w1 * c.rightAscensionRadians
-                + w2 * d.rightAscensionRadians,
+    const double ra0 = b.rightAscensionRadians;
+    return {wm1 * nearTo(a.rightAscensionRadians, ra0) + w0 * ra0 + w1 * nearTo(c.rightAscensionRadians, ra0)
+                + w2 * nearTo(d.rightAscensionRadians, ra0),
             wm1 * a.declinationRadians + w0 * b.declinationRadians + w1 * c.declinationRadians
                 + w2 * d.declinationRadians,
             wm1 * a.distanceAu + w0 * b.distanceAu + w1 * c.distanceAu + w2 * d.distanceAu};

@@ -21,7 +21,8 @@ public:
 
 private:
     std::int64_t firstDay_;
-    // Right ascension made continuous (no jump at 2π), declination, distance.
+    // Each interpolation reads only the four nodes around the instant, so every
+    // track that holds those days gives the same figures.
     std::vector<SunPlace> samples_;
 };
 
