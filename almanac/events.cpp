@@ -174,13 +174,15 @@ double sunAltitudeDegrees(const Place &place, UtcSeconds instant)
     return altitudeRadians(siteOf(place), sunApparentCirs(t), t) / kDegToRad;
 }
 
-// The track of a solar day spans the day before and after its date, so that
-// both lower culminations lie inside it whatever the longitude.
+// The track of a solar day holds the days around its date that the four-point
+// interpolation reads, from the transit of the day before (needed for the
+// lower culmination before, as the year table finds it) to the lower
+// culmination after, whatever the longitude.
 SolarDay solarDay(const Place &place, CivilDate date)
 {
     const Site site = siteOf(place);
     const std::int64_t unixDay = daysFromCivil(date);
-    const SunTrack track(unixDay - 3, 8);
+    const SunTrack track(unixDay - 2, 6);
     const double transitBefore = culmination(site, track, meanNoonUtDays(unixDay - 1, site), 0.0);
     const double transit = culmination(site, track, meanNoonUtDays(unixDay, site), 0.0);
     const double lowerBefore = culmination(site, track, transitBefore + 0.5, std::numbers::pi);
@@ -193,7 +195,7 @@ std::vector<SolarDay> yearTable(const Place &place, int year)
     const Site site = siteOf(place);
     const std::int64_t first = daysFromCivil({year, 1, 1});
     const int count = static_cast<int>(daysFromCivil({year + 1, 1, 1}) - first);
-    const SunTrack track(first - 3, count + 6);
+    const SunTrack track(first - 2, count + 4);
 
     std::vector<SolarDay> days;
     days.reserve(static_cast<std::size_t>(count));

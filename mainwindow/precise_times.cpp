@@ -26,7 +26,8 @@ void frmProge::showPreciseTimeTips(bool summerTimeShown)
 {
     const int shownOffset
         = summerTimeShown ? precisetips::kSummerTimeOffsetSeconds : precisetips::kWinterTimeOffsetSeconds;
-    const QTimeZone zone(kDefaultZoneId);
+    // Read from the system's zone data once.
+    static const QTimeZone zone(kDefaultZoneId);
     for (const auto &[label, event] : {std::pair{lblPäiTõuKell, almanac::Event::Sunrise},
                                        std::pair{lblPäiLooKell, almanac::Event::Sunset}}) {
         std::string tip = precisetips::OutOfRangeTip();
