@@ -72,4 +72,10 @@ using UtcOffsetAt = std::function<int(std::int64_t utcSeconds)>;
 // at that instant, rounded to the second; day length as HH:MM:SS.
 std::string yearCsv(const std::vector<SolarDay> &days, const UtcOffsetAt &offsetAt);
 
+// One instant as the CSV writes it: 2026-06-22T00:16:05+03:00.
+std::string localDateTimeText(UtcSeconds instant, const UtcOffsetAt &offsetAt);
+
+// Whole seconds (0..86400) as HH:MM:SS; 86400 reads 24:00:00.
+std::string durationText(std::int64_t seconds);
+
 }  // namespace almanac

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStyleFactory>
 
+#include "app/commandline.h"
 #include "mainwindow/frmProge.h"
 #include "shell/frmAlgus.h"
 #include "shell/pictures.h"
@@ -9,6 +11,12 @@
 
 int main(int argc, char *argv[])
 {
+    if (wantsCommandLine(argc, argv)) {
+        // The table needs no display: no QApplication.
+        QCoreApplication app(argc, argv);
+        return runCommandLine(QCoreApplication::arguments(), stdout, stderr);
+    }
+
     QApplication app(argc, argv);
     // The classic desktop look the windows were designed in: etched frames,
     // raised buttons.

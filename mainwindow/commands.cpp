@@ -72,6 +72,7 @@ void frmProge::cmdTühjenda_Click()
                           lblNurkC_Lo,     lblNurkD_Lo,   lblPäiHorKoh_Lo,       lblNurkE_Lo,
                           lblKohKeskP_Lo,  lblTühi_Lo,    lblKeskP_st_PäiLoo_ni, lblPäiLooKell})
         label->clear();
+    clearPreciseTimeTips();
     EnableInputFields();
     ResetSeasonHints();
     lblPöörlemiskiir->clear();

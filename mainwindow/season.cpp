@@ -38,6 +38,7 @@ void frmProge::optSuveaeg_Click()
         return;
     }
     showStoredTimesShifted(WinterTime != 0 ? 1.0 : 0.0, QStringLiteral(" Suveaeg "));
+    showPreciseTimeTips(true);
 }
 
 void frmProge::optTalveaeg_Click()
@@ -47,4 +48,5 @@ void frmProge::optTalveaeg_Click()
         return;
     }
     showStoredTimesShifted(WinterTime != 1 ? -1.0 : 0.0, QStringLiteral(" Talveaeg "));
+    showPreciseTimeTips(false);
 }

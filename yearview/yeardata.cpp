@@ -81,7 +81,7 @@ QString eventText(const DayRow &row, almanac::Event event, int threshold, bool c
 
 }  // namespace
 
-almanac::UtcOffsetAt overviewClock() { return legalClock(QTimeZone(QByteArrayLiteral("Europe/Tallinn"))); }
+almanac::UtcOffsetAt overviewClock() { return legalClock(QTimeZone(kDefaultZoneId)); }
 
 YearData computeYear(const YearRequest &request, const almanac::UtcOffsetAt &offsetAt)
 {
