@@ -245,6 +245,8 @@ void frmAasta::buildLayout()
     tblAasta->setAlternatingRowColors(true);
     tblAasta->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblAasta->setTabKeyNavigation(false);
+    tblAasta->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblAasta->verticalHeader()->setDefaultSectionSize(tblAasta->fontMetrics().height() + 6);
     model_ = new YearTableModel(this);
     tblAasta->setModel(model_);
     // Every row of a column is as wide as its first ones: measuring all 365
@@ -253,7 +255,7 @@ void frmAasta::buildLayout()
     tblAasta->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabAasta->addTab(tblAasta, u"&Tabel"_s);
 
-    cmdSalvestaTabel = new QPushButton(u"Salvesta &tabel..."_s, this);
+    cmdSalvestaTabel = new QPushButton(u"Salvesta ta&bel..."_s, this);
     cmdSalvestaTabel->setObjectName(u"cmdSalvestaTabel"_s);
     cmdSalvestaTabel->setAccessibleName(u"Salvesta tabel"_s);
     cmdSalvestaTabel->setAccessibleDescription(u"Kirjutab aasta tabeli CSV-failina"_s);
@@ -276,14 +278,6 @@ void frmAasta::buildLayout()
     layout->addWidget(tabAasta, 1);
     layout->addLayout(buttons);
 
-    // The tab's pages first, then the buttons.
-    setTabOrder(tabAasta, chtAasta);
-    setTabOrder(chtAasta, chtPäevaPikkus);
-    setTabOrder(chtPäevaPikkus, tblAasta);
-    setTabOrder(tblAasta, cmdSalvestaTabel);
-    setTabOrder(cmdSalvestaTabel, cmdSalvestaPilt);
-    setTabOrder(cmdSalvestaPilt, cmdSulge);
-
     for (QChartView *view : {chtAasta, chtPäevaPikkus}) {
         view->installEventFilter(this);
         view->viewport()->installEventFilter(this);
@@ -291,6 +285,12 @@ void frmAasta::buildLayout()
     connect(cmdSalvestaTabel, &QPushButton::clicked, this, &frmAasta::cmdSalvestaTabel_Click);
     connect(cmdSalvestaPilt, &QPushButton::clicked, this, &frmAasta::cmdSalvestaPilt_Click);
     connect(cmdSulge, &QPushButton::clicked, this, &QDialog::close);
+    // The table's current row and the charts' marker are the same date.
+    connect(tblAasta->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    SetMarker(current.row());
+            });
 }
 
 void frmAasta::ShowYear(const yearview::YearRequest &request)
@@ -425,6 +425,8 @@ void frmAasta::SetMarker(int index)
     marker_ = index;
     for (QLineSeries *line : markers_)
         line->replace({{index + 0.5, 0}, {index + 0.5, 24}});
+    if (tblAasta->currentIndex().row() != index)
+        tblAasta->setCurrentIndex(model_->index(index, 0));
     const QString text = yearview::readoutText(data_, index);
     lblNäit->setText(text);
     // A screen reader on the chart hears the date it moves to.

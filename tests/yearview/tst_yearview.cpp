@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The year overview window on its own: title, table, readout and keys, the
 // exports and their failures.
+#include <QAccessible>
 #include <QApplication>
 #include <QChartView>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,6 +68,10 @@ private slots:
     void unwritablePathIsReported_data();
     void unwritablePathIsReported();
     void escCloses();
+    void texts_data();
+    void texts();
+    void everyControlByTabWithAName();
+    void tableFollowsTheMarker();
     void secondRequestReusesTheWindow();
 };
 
@@ -291,6 +298,85 @@ void TestYearView::secondRequestReusesTheWindow()
     QCOMPARE(second->tblAasta->model()->rowCount(), 365);
     QVERIFY(second->windowTitle().endsWith(u", 2025"_s));
     QCOMPARE(second->marker(), 59);  // 1 March
+}
+
+void TestYearView::texts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("a clock time") << yearview::clockText(4.0 + 2 / 60.0 + 40 / 3600.0) << u"04:02:40"_s;
+    QTest::newRow("rounded to the second") << yearview::clockText(13.0 + 59.6 / 3600.0) << u"13:01:00"_s;
+    QTest::newRow("after the next midnight")
+        << yearview::clockText(24.0 + 16 / 60.0 + 5 / 3600.0) << u"00:16:05 (+1)"_s;
+    QTest::newRow("before the date's midnight") << yearview::clockText(-0.5) << u"23:30:00 (−1)"_s;
+    QTest::newRow("offset east") << yearview::offsetText(3 * 3600) << u"+03:00"_s;
+    QTest::newRow("offset west, half an hour") << yearview::offsetText(-(3 * 3600 + 1800)) << u"-03:30"_s;
+    QTest::newRow("offset before 1921") << yearview::offsetText(5940) << u"+01:39"_s;
+    QTest::newRow("a day that never ends") << yearview::durationText(86400) << u"24:00:00"_s;
+    QTest::newRow("no day") << yearview::durationText(0) << u"00:00:00"_s;
+    QTest::newRow("longer by a minute") << yearview::changeText(66) << u"+1 min 6 s"_s;
+    QTest::newRow("shorter") << yearview::changeText(-146) << u"−2 min 26 s"_s;
+    QTest::newRow("shorter by seconds") << yearview::changeText(-2.4) << u"−2 s"_s;
+    QTest::newRow("no change") << yearview::changeText(0.4) << u"0 s"_s;
+    QTest::newRow("month names") << yearview::monthAbbreviation(1) + u' ' + yearview::monthAbbreviation(3)
+            + u' ' + yearview::monthAbbreviation(12)
+                                 << u"jaan märts dets"_s;
+}
+
+void TestYearView::texts()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(text, expected);
+}
+
+void TestYearView::everyControlByTabWithAName()
+{
+    frmAasta w(nullptr);
+    w.ShowYear(tallinn(2026));
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const auto reached = [&w] {
+        QSet<QWidget *> seen;
+        w.tabAasta->tabBar()->setFocus();
+        for (int i = 0; i < 12; ++i) {
+            seen.insert(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        return seen;
+    };
+    QSet<QWidget *> seen = reached();
+    for (QWidget *control : std::initializer_list<QWidget *>{w.chtAasta, w.chtPäevaPikkus, w.cmdSalvestaTabel,
+                                                             w.cmdSalvestaPilt, w.cmdSulge})
+        QVERIFY2(seen.contains(control), qPrintable(control->objectName()));
+    w.tabAasta->setCurrentWidget(w.tblAasta);
+    QVERIFY(reached().contains(w.tblAasta));
+
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{w.tabAasta, w.chtAasta, w.chtPäevaPikkus, w.lblNäit, w.tblAasta,
+                                          w.cmdSalvestaTabel, w.cmdSalvestaPilt, w.cmdSulge}) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(a);
+        QVERIFY2(!a->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
+    }
+    QAccessibleInterface *readout = QAccessible::queryAccessibleInterface(w.lblNäit);
+    QVERIFY(readout->text(QAccessible::Name).contains(u"21.06.2026"_s)
+            || readout->text(QAccessible::Description).contains(u"21.06.2026"_s)
+            || w.lblNäit->text().contains(u"21.06.2026"_s));
+}
+
+void TestYearView::tableFollowsTheMarker()
+{
+    frmAasta w(nullptr);
+    w.ShowYear(tallinn(2026, 7, 12));
+    QCOMPARE(w.tblAasta->currentIndex().row(), 340);
+    w.SetMarker(10);
+    QCOMPARE(w.tblAasta->currentIndex().row(), 10);
+    // And a row chosen in the table moves the marker.
+    w.tblAasta->setCurrentIndex(w.tblAasta->model()->index(100, 3));
+    QCOMPARE(w.marker(), 100);
+    QVERIFY(w.lblNäit->text().contains(u"11.04.2026"_s));
 }
 
 QTEST_MAIN(TestYearView)
