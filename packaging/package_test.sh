@@ -27,6 +27,7 @@ expected=(
     ./usr/share/icons/hicolor/scalable/apps/vorandel.svg
     ./usr/share/metainfo/ee.vorandel.vorandel.metainfo.xml
     ./usr/share/doc/vorandel/copyright
+    ./usr/lib/vorandel/vorandel_yearview.so
 )
 sizes=(16 24 32 48 64 128 256)
 for s in "${sizes[@]}"; do
@@ -42,6 +43,10 @@ fi
 ok
 grep -Eq '^-rwxr-xr-x .* \./usr/bin/vorandel$' <<<"$listing" || fail "usr/bin/vorandel is not executable"
 ok
+# The year overview's module, loaded from the program's ../lib/vorandel.
+grep -Eq '^-rw.r-.r-. .* \./usr/lib/vorandel/vorandel_yearview\.so$' <<<"$listing" \
+    || fail "usr/lib/vorandel/vorandel_yearview.so is missing or has odd permissions"
+ok
 
 # Control fields.
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -52,7 +57,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Description)" ] || fail "no Description"
 checks=$((checks + 5))
 depends=$(field Depends)
-for p in libqt6widgets6 libqt6gui6 libqt6core6 liberfa1 fonts-liberation fonts-dejavu-core libc6; do
+for p in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libqt6svg6 liberfa1 fonts-liberation fonts-dejavu-core libc6; do
     grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
     ok
 done
