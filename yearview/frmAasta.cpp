@@ -566,6 +566,9 @@ frmAasta *yearview::showOverview(QWidget *owner, const YearRequest &request)
     if (!overview)
         overview = new frmAasta(owner);
     overview->ShowYear(request);
+    // The arrow keys move the date at once.
+    overview->tabAasta->setCurrentIndex(0);
+    overview->chtAasta->setFocus();
     overview->show();
     overview->raise();
     overview->activateWindow();
