@@ -36,11 +36,8 @@ void frmProge::keyPressEvent(QKeyEvent *event)
         cmdVälju->click();
         return;
     }
-    // F2 types no character: the year overview, while results are shown.
-    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
-        OpenYearOverview();
+    if (ResultsMenuKey(event))
         return;
-    }
     // Enter on a button that has the focus presses that button; elsewhere it
     // goes to the default button, if there is one.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)

@@ -14,6 +14,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QKeyEvent;
 class QMenu;
 class QAction;
 class QPushButton;
@@ -158,7 +159,10 @@ public:
     QMenu *mnuTulem;
     QAction *mnuAastaÜlevaade, *mnuKopeeri;
     void fraTulem_ContextMenu(const QPoint &position);
-    void OpenYearOverview();  // F2; nothing before a computation
+    void OpenYearOverview();  // nothing before a computation
+    // F2 opens the overview; the menu key and Shift+F10 open the results
+    // frame's menu. True when the key was one of them.
+    bool ResultsMenuKey(const QKeyEvent *event);
     void CopyResults();
     QString ResultsText() const;  // "caption: value" lines of the observation and results
 

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -150,6 +151,22 @@ void frmProge::fraTulem_ContextMenu(const QPoint &position)
     mnuTulem->popup(fraTulem->mapToGlobal(position));
 }
 
+bool frmProge::ResultsMenuKey(const QKeyEvent *event)
+{
+    // None of these keys types a character, so no field rule runs.
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_F2 && modifiers == Qt::NoModifier) {
+        OpenYearOverview();
+        return true;
+    }
+    if ((event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier)
+        || (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        fraTulem_ContextMenu(fraTulem->rect().center());
+        return true;
+    }
+    return false;
+}
+
 void frmProge::OpenYearOverview()
 {
     if (ResultsShown != 1)
@@ -157,6 +174,12 @@ void frmProge::OpenYearOverview()
     const std::optional<solar::Observation> obs = observationOf(*this);
     if (!obs)
         return;
+    if (obs->year < almanac::kFirstYear || obs->year > almanac::kLastYear) {
+        ShowNotice(this, u"Aasta ülevaade"_s,
+                   u"Aasta ülevaade on olemas aastate %1–%2 kohta."_s.arg(almanac::kFirstYear)
+                       .arg(almanac::kLastYear));
+        return;
+    }
     yearview::YearRequest request;
     request.place = {solar::DecimalLatitude(*obs), solar::DecimalLongitude(*obs), double(obs->heightMetres)};
     request.year = obs->year;

@@ -24,6 +24,9 @@ private slots:
     void placePickedFromTheGazetteer();
     void copiedResults();
     void closesWithTheMainWindow();
+    void menuKeysOpenTheMenu_data();
+    void menuKeysOpenTheMenu();
+    void yearBeyondThePreciseRange();
 
 private:
     void calculate(const QStringList &texts);
@@ -167,6 +170,37 @@ void TestYearViewMenu::closesWithTheMainWindow()
     QVERIFY(w && w->isVisible());
     window->close();
     QVERIFY(!w->isVisible());
+}
+
+void TestYearViewMenu::menuKeysOpenTheMenu_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("the menu key") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+    QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+}
+
+void TestYearViewMenu::menuKeysOpenTheMenu()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    calculate({u"21"_s, u"06"_s, u"2003"_s, u"59"_s, u"26"_s, u"13"_s, u"24"_s, u"44"_s, u"42"_s, u"30"_s});
+    QTest::keyClick(focused(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_VERIFY_WITH_TIMEOUT(window->mnuTulem->isVisible(), 5000);
+    QVERIFY(window->mnuKopeeri->isEnabled());
+    window->mnuTulem->hide();
+}
+
+void TestYearViewMenu::yearBeyondThePreciseRange()
+{
+    calculate({u"21"_s, u"06"_s, u"3500"_s, u"59"_s, u"26"_s, u"13"_s, u"24"_s, u"44"_s, u"42"_s, u"30"_s});
+    NoticeRecorder recorder;
+    QTest::keyClick(window.get(), Qt::Key_F2);
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.notices.size(), 1, 5000);
+    QCOMPARE(recorder.notices.first(),
+             (RecordedNotice{
+                 u"Aasta ülevaade"_s, u"Aasta ülevaade on olemas aastate 1900–3000 kohta."_s, {}, {}}));
+    QCOMPARE(overview(), nullptr);
 }
 
 QTEST_MAIN(TestYearViewMenu)
