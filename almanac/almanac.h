@@ -52,7 +52,9 @@ struct SolarDay {
     // Indexed by Event; empty where the Sun does not cross that altitude.
     std::array<std::optional<UtcSeconds>, kEventCount> events;
     // From sunrise to sunset: 86400 where the Sun stays above the horizon,
-    // 0 where it stays below.
+    // 0 where it stays below. On the day it rises and does not set again
+    // before the day ends (or sets without having risen in it), the time it
+    // is up within this solar day.
     double dayLengthSeconds = 0;
 
     const std::optional<UtcSeconds> &operator[](Event e) const { return events[static_cast<int>(e)]; }

@@ -8,8 +8,8 @@ namespace almanac {
 // The altitude of the Sun's centre (degrees) at which an event happens: the
 // twilights at -18°, -12° and -6°, sunrise and sunset on the window's own
 // horizon (0.833° of refraction and semidiameter, plus the dip of the horizon
-// seen from `heightMetres`), solar noon at none (NaN is never returned: noon
-// is a culmination, not a crossing, and gives 0 here).
+// seen from `heightMetres`). Solar noon is a culmination, not a crossing of a
+// level: it gives 0.
 double eventAltitudeDegrees(Event event, double heightMetres);
 
 // The topocentric altitude of the Sun's centre without refraction, degrees,

@@ -74,7 +74,8 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     parser.setApplicationDescription(QStringLiteral(
         "Writes the Sun's events of every date of a year at a place as CSV: astronomical, nautical and civil "
         "dawn, sunrise, solar noon, sunset, civil, nautical and astronomical dusk in the legal time of the "
-        "zone, and the day length. Without options the program opens its window."));
+        "zone, and the day length. Without options the program opens its window.\n\n"
+        "Example: vorandel --year 2026 --lat 59.437 --lon 24.745 > tallinn-2026.csv"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption year(QStringLiteral("year"), QStringLiteral("The year, 1900 to 3000."),

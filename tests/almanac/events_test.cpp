@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <thread>
 
 #include "almanac/almanac.h"
 #include "almanac/events.h"
@@ -170,6 +171,22 @@ TEST(YearTable, EveryRowIsThatDatesSolarDay)
             EXPECT_EQ(single.events, table[i].events) << i;
             EXPECT_EQ(single.dayLengthSeconds, table[i].dayLengthSeconds) << i;
         }
+    }
+}
+
+TEST(YearTable, TwoThreadsAtOnceGetTheSameTable)
+{
+    std::vector<almanac::SolarDay> a, b;
+    std::thread first([&a] { a = almanac::yearTable(kTromso, 2026); });
+    std::thread second([&b] { b = almanac::yearTable(kTromso, 2026); });
+    first.join();
+    second.join();
+    const std::vector<almanac::SolarDay> alone = almanac::yearTable(kTromso, 2026);
+    ASSERT_EQ(a.size(), alone.size());
+    ASSERT_EQ(b.size(), alone.size());
+    for (std::size_t i = 0; i < alone.size(); ++i) {
+        EXPECT_EQ(a[i].events, alone[i].events) << i;
+        EXPECT_EQ(b[i].events, alone[i].events) << i;
     }
 }
 
