@@ -74,9 +74,10 @@ QString eventText(const DayRow &row, almanac::Event event, int threshold, bool c
     const Sky sky = row.sky[std::size_t(threshold)];
     if (threshold == kThresholdCount - 1)
         return QString::fromUtf8(sky == Sky::AboveAllDay ? solar::kPolarDayText : solar::kPolarNightText);
+    // A twilight that does not end has no dawn either: it lasts all night.
     if (sky == Sky::AboveAllDay)
-        return closing ? u"ei lõpe"_s : u"ei alga"_s;
-    return u"pole"_s;
+        return closing ? u"ei lõpe"_s : u"kogu öö"_s;
+    return u"puudub"_s;
 }
 
 }  // namespace
@@ -173,7 +174,7 @@ QString readoutText(const YearData &data, int index)
     text += u"; keskpäev "_s
         + (row.clockHours[std::size_t(Event::SolarNoon)]
                ? clockText(*row.clockHours[std::size_t(Event::SolarNoon)])
-               : u"pole"_s);
+               : u"puudub"_s);
     text += u"; päikeseloojang "_s + eventText(row, Event::Sunset, 3, true);
     text += u"; hämarik: tsiviil "_s + eventText(row, Event::CivilDusk, 2, true) + u", navigatsiooniline "_s
         + eventText(row, Event::NauticalDusk, 1, true) + u", astronoomiline "_s

@@ -149,7 +149,11 @@ void TestYearView::readoutOfSpecialDays_data()
     QTest::addColumn<QStringList>("expected");
     // In Tallinn the astronomical and nautical twilights do not end around midsummer.
     QTest::newRow("Tallinn, 21 June: white night")
-        << tallinn(2026, 21, 6) << QStringList{u"navigatsiooniline ei lõpe"_s, u"astronoomiline ei lõpe"_s};
+        << tallinn(2026, 21, 6)
+        << QStringList{u"koit: astronoomiline kogu öö, navigatsiooniline kogu öö, tsiviil 02:"_s,
+                       u"navigatsiooniline ei lõpe, astronoomiline ei lõpe"_s};
+    QTest::newRow("Tallinn, 21 December: the nights are dark")
+        << tallinn(2026, 21, 12) << QStringList{u"koit: astronoomiline 06:"_s, u"astronoomiline 18:"_s};
     QTest::newRow("Tallinn, 21 December: every event")
         << tallinn(2026, 21, 12) << QStringList{u"päikesetõus 09:"_s, u"päikeseloojang 15:"_s};
     QTest::newRow("Tromsø, 21 June: polar day")
