@@ -328,14 +328,11 @@ void frmAasta::buildYearChart()
     const std::size_t n = data_.rows.size();
     for (int k = 0; k < yearview::kThresholdCount; ++k) {
         QList<QPointF> low, high, spillHigh, spillLow;
-        for (std::size_t i = 0; i <= n; ++i) {
+        for (std::size_t i = 0; i < n; ++i) {
             // Each date fills its own width: points at both its edges.
-            const std::size_t index = std::min(i, n - 1);
-            const Interval interval = aboveThreshold(data_.rows[index], k);
+            const Interval interval = aboveThreshold(data_.rows[i], k);
             const double spill = spillOver(i > 0 ? &data_.rows[i - 1] : nullptr, k);
             for (double xAt : {double(i), double(i) + 1}) {
-                if (i == n)
-                    break;
                 low.append({xAt, interval.from});
                 high.append({xAt, interval.to});
                 spillLow.append({xAt, 0});
