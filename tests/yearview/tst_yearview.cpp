@@ -72,6 +72,7 @@ private slots:
     void texts();
     void everyControlByTabWithAName();
     void tableFollowsTheMarker();
+    void mousePointsAtADate();
     void secondRequestReusesTheWindow();
 };
 
@@ -381,6 +382,24 @@ void TestYearView::tableFollowsTheMarker()
     w.tblAasta->setCurrentIndex(w.tblAasta->model()->index(100, 3));
     QCOMPARE(w.marker(), 100);
     QVERIFY(w.lblNäit->text().contains(u"11.04.2026"_s));
+}
+
+void TestYearView::mousePointsAtADate()
+{
+    frmAasta w(nullptr);
+    w.ShowYear(tallinn(2026));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (QChartView *view : {w.chtAasta, w.chtPäevaPikkus}) {
+        for (const int date : {100, 300}) {
+            // The middle of the date's column, at noon.
+            const QPointF inChart = view->chart()->mapToPosition(QPointF(date + 0.5, 12));
+            const QPoint at = view->mapFromScene(view->chart()->mapToScene(inChart));
+            QTest::mouseMove(view->viewport(), at);
+            QTRY_COMPARE(w.marker(), date);
+        }
+    }
+    QVERIFY(w.lblNäit->text().contains(u"28.10.2026"_s));
 }
 
 QTEST_MAIN(TestYearView)
