@@ -176,6 +176,7 @@ private:
     void tidyMinutesOrSeconds(QLineEdit *field);
     void tidyDayOrMonth(QLineEdit *field);
     void showStoredTimesShifted(double shiftHours, const QString &seasonTip);  // mainwindow/season.cpp
+    void keepSeasonTabStop();  // mainwindow/season.cpp
     // While the program moves the focus into a field to correct, the field it
     // leaves has not been left by the user: its leaving step does not run.
     bool correctingFocus_ = false;

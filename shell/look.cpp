@@ -54,12 +54,20 @@ void paint(QWidget *w, const QColor &background, const QColor &text)
         p.setColor(QPalette::Window, background);
         w->setAutoFillBackground(true);
     }
-    if (text.isValid()) {
-        p.setColor(QPalette::WindowText, text);
-        p.setColor(QPalette::Text, text);
-        p.setColor(QPalette::ButtonText, text);
-    }
+    if (text.isValid())
+        setTextColour(p, text);
     w->setPalette(p);
+}
+
+void setTextColour(QPalette &palette, const QColor &text)
+{
+    // The disabled group keeps the style's own colours: a disabled control
+    // is greyed out as on every other window.
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::ButtonText, text);
+    }
 }
 
 }  // namespace look

@@ -3,6 +3,7 @@
 // Fonts and colours of the designer, mapped to what the system has.
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 
 class QLabel;
@@ -26,5 +27,9 @@ void fitText(QLabel *label);
 
 // Sets the background (and, when valid, the text colour) of a widget.
 void paint(QWidget *w, const QColor &background, const QColor &text = QColor());
+
+// Sets the text colour of an enabled control; a disabled one keeps the
+// style's disabled text colour.
+void setTextColour(QPalette &palette, const QColor &text);
 
 }  // namespace look
