@@ -2,14 +2,19 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "app/display.h"
 #include "mainwindow/frmProge.h"
 #include "shell/frmAlgus.h"
+#include "shell/look.h"
 #include "shell/pictures.h"
 #include "shell/program_info.h"
 
 int main(int argc, char *argv[])
 {
+    ExpectDisplay(argc, argv);
     QApplication app(argc, argv);
+    DisplayConnected();
+    look::warnAboutMissingFaces();
     // The classic desktop look the windows were designed in: etched frames,
     // raised buttons.
     if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows")))
@@ -28,5 +33,7 @@ int main(int argc, char *argv[])
         return static_cast<QWidget *>(w);
     });
     splash->show();
-    return app.exec();
+    const int exitCode = QApplication::exec();
+    EndWithin(std::chrono::milliseconds(750), exitCode);
+    return exitCode;
 }

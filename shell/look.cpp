@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/look.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
+#include <cstdio>
 
 namespace look {
 
@@ -68,6 +70,26 @@ void setTextColour(QPalette &palette, const QColor &text)
         palette.setColor(group, QPalette::Text, text);
         palette.setColor(group, QPalette::ButtonText, text);
     }
+}
+
+QStringList missingFaceWarnings(const QStringList &installedFamilies)
+{
+    QStringList lines;
+    for (const MappedFace &face : kMappedFaces) {
+        const QString family = QString::fromLatin1(face.family);
+        if (!installedFamilies.contains(family, Qt::CaseInsensitive))
+            lines.append(
+                QStringLiteral("vorandel: warning: the font \"%1\" is not installed (Debian package %2);"
+                               " some values may not fit their labels")
+                    .arg(family, QString::fromLatin1(face.debianPackage)));
+    }
+    return lines;
+}
+
+void warnAboutMissingFaces()
+{
+    for (const QString &line : missingFaceWarnings(QFontDatabase::families()))
+        std::fprintf(stderr, "%s\n", qPrintable(line));
 }
 
 }  // namespace look
