@@ -29,6 +29,9 @@ int main(int argc, char *argv[])
     auto *splash = new frmAlgus([] {
         auto *w = new frmProge;
         w->setAttribute(Qt::WA_DeleteOnClose);
+        // The main window gone, the program ends, whatever other window the
+        // platform may still count as open.
+        QObject::connect(w, &QObject::destroyed, qApp, &QCoreApplication::quit);
         w->show();
         return static_cast<QWidget *>(w);
     });

@@ -24,17 +24,19 @@ trap cleanup EXIT
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 sleep 1
-DISPLAY=$display weston --backend=x11-backend.so --socket=wayland-close --width=1200 --height=900 \
-    --idle-time=0 >"$work/weston.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -S "$work/wayland-close" ] && break; sleep 0.1; done
-
 now_ms() { date +%s%3N; }
 # Still running: neither gone nor a zombie waiting to be collected.
 running() { [ -r "/proc/$1/stat" ] && [ "$(cut -d' ' -f3 "/proc/$1/stat")" != Z ]; }
 hung=0
 slow=0
 for i in $(seq "$tries"); do
+    # A fresh compositor for every try: one try never leaves a pointer grab
+    # or a dead client behind for the next.
+    rm -f "$work/wayland-close"
+    DISPLAY=$display weston --backend=x11-backend.so --socket=wayland-close --width=1200 --height=900 \
+        --idle-time=0 >"$work/weston.log" 2>&1 &
+    weston=$!
+    for _ in $(seq 50); do [ -S "$work/wayland-close" ] && break; sleep 0.1; done
     env -u DISPLAY WAYLAND_DISPLAY=wayland-close QT_QPA_PLATFORM=wayland "$program" >/dev/null 2>&1 &
     pid=$!
     # The splash goes after 1.3 s; then the main window's lavender shows.
@@ -49,7 +51,8 @@ for i in $(seq "$tries"); do
     done
     if [ -z "$box" ]; then
         echo "try $i: the main window did not show"
-        kill "$pid" 2>/dev/null || true
+        kill "$pid" "$weston" 2>/dev/null || true
+        wait "$weston" 2>/dev/null || true
         continue
     fi
     IFS='x+' read -r width _ left top <<<"$box"
@@ -57,7 +60,9 @@ for i in $(seq "$tries"); do
     x=$((left + width - 14))
     y=$((top - 13))
     sleep 0.3
-    DISPLAY=$display xdotool mousemove "$x" "$y" click 1
+    DISPLAY=$display xdotool mousemove "$x" "$y"
+    sleep 0.2
+    DISPLAY=$display xdotool click 1
     clicked=$(now_ms)
     ended=
     for _ in $(seq 500); do
@@ -81,6 +86,8 @@ for i in $(seq "$tries"); do
         echo "try $i: ended ${ms} ms after the click, status $status"
         [ "$ms" -ge 1000 ] && slow=$((slow + 1))
     fi
+    kill "$weston" 2>/dev/null || true
+    wait "$weston" 2>/dev/null || true
 done
 echo "$tries tries: $hung still running after 5 s, $slow took a second or more"
 [ "$hung" -eq 0 ] && [ "$slow" -eq 0 ]
