@@ -40,14 +40,21 @@ for i in $(seq "$tries"); do
     env -u DISPLAY WAYLAND_DISPLAY=wayland-close QT_QPA_PLATFORM=wayland "$program" >/dev/null 2>&1 &
     pid=$!
     # The splash goes after 1.3 s; then the main window's lavender shows.
+    # The main window's client area is 440 x 431 pixels; it counts as shown
+    # once two screens in a row find it at the same place (the compositor
+    # fades a new window in).
     box=
+    last=
     for _ in $(seq 40); do
         sleep 0.25
         DISPLAY=$display import -window root "$work/shot.png"
-        box=$(convert "$work/shot.png" -fill black +opaque "rgb(192,192,255)" -fill white \
+        found=$(convert "$work/shot.png" -fill black +opaque "rgb(192,192,255)" -fill white \
             -opaque "rgb(192,192,255)" -format "%@" info: 2>/dev/null)
-        # The main window's client area: 440 x 431 pixels.
-        case $box in 440x43*) break ;; *) box= ;; esac
+        if [[ $found == 440x431+* ]] && [ "$found" = "$last" ]; then
+            box=$found
+            break
+        fi
+        last=$found
     done
     if [ -z "$box" ]; then
         echo "try $i: the main window did not show"
@@ -73,7 +80,9 @@ for i in $(seq "$tries"); do
         DISPLAY=$display import -window root "$work/shot.png"
         shown=$(convert "$work/shot.png" -fill black +opaque "rgb(192,192,255)" -fill white \
             -opaque "rgb(192,192,255)" -format "%@" info: 2>/dev/null)
-        case $shown in 440x43*) where="the window is still shown" ;; *) where="the window is gone" ;; esac
+        case $shown in 440x431+*) where="the window is still shown" ;; *) where="the window is gone" ;; esac
+        # HANG_SHOTS=DIR keeps the screen of every try that did not end.
+        [ -n "${HANG_SHOTS:-}" ] && cp "$work/shot.png" "$HANG_SHOTS/try-$i.png"
         echo "try $i: still running 5 s after the click; $where"
         if command -v gdb >/dev/null; then
             gdb -p "$pid" -batch -ex "thread apply all bt 12" 2>/dev/null | grep -E '^(Thread|#)' || true
