@@ -67,6 +67,10 @@ for i in $(seq "$tries"); do
     x=$((left + width - 14))
     y=$((top - 13))
     sleep 0.3
+    # In from outside the compositor's window, so that it sees the pointer
+    # enter and move (a pointer already inside a new window is not seen).
+    DISPLAY=$display xdotool mousemove 1270 1010
+    sleep 0.1
     DISPLAY=$display xdotool mousemove "$x" "$y"
     sleep 0.2
     DISPLAY=$display xdotool click 1

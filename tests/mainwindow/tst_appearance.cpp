@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -76,7 +77,11 @@ private slots:
         QApplication::setStyle(QStyleFactory::create(style));
         openSession(w, recorder);
     }
-    void cleanup() { QVERIFY(closeSession(w, recorder)); }
+    void cleanup()
+    {
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(closeSession(w, recorder));
+    }
 
     // The program's classic style and the toolkit's default.
     void initTestCase_data()
@@ -185,6 +190,28 @@ private slots:
         pressKey(winter ? Qt::Key_Left : Qt::Key_Right);
         QCOMPARE(focused(), other);
         QVERIFY(other->isChecked());
+    }
+
+    // The clock in the regional settings of several languages: quoted text in
+    // the time format never shows between the numbers.
+    void clockSeparator_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("Canadian French, \"HH 'h' mm\"") << u"fr_CA"_s << uR"(^\d\d:\d\d:\d\d$)"_s;
+        QTest::newRow("Bulgarian, \"H:mm 'ч'.\"") << u"bg_BG"_s << uR"(^\d\d:\d\d:\d\d$)"_s;
+        QTest::newRow("Finnish, \"H.mm\"") << u"fi_FI"_s << uR"(^\d\d\.\d\d\.\d\d$)"_s;
+        QTest::newRow("Estonian, \"HH:mm\"") << u"et_EE"_s << uR"(^\d\d:\d\d:\d\d$)"_s;
+    }
+
+    void clockSeparator()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, pattern);
+        QLocale::setDefault(QLocale(locale));
+        w->tmrAeg_Timer();
+        const QString clock = w->picKell->text();
+        QVERIFY2(QRegularExpression(pattern).match(clock).hasMatch(), qPrintable(clock));
     }
 };
 
