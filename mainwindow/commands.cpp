@@ -78,8 +78,8 @@ void frmProge::cmdTühjenda_Click()
     lblPöörlemiskiir->clear();
     lblRaskuskiir->clear();
     // The year, the place and the height stay for the next date.
-    txtPäev->clear();
-    txtKuu->clear();
+    emptyField(txtPäev);
+    emptyField(txtKuu);
     txtPäev->setFocus(Qt::OtherFocusReason);
     fraTulem->setTitle(QStringLiteral("Sisesta uued andmed..."));
     ResultsShown = 0;

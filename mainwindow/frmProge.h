@@ -198,6 +198,7 @@ private:
     void showPreciseTimeTips(bool summerTimeShown);
     void clearPreciseTimeTips();
     std::optional<almanac::SolarDay> preciseDay_;  // empty outside the years it covers
+    void keepSeasonTabStop();  // mainwindow/season.cpp
     // While the program moves the focus into a field to correct, the field it
     // leaves has not been left by the user: its leaving step does not run.
     bool correctingFocus_ = false;
