@@ -94,8 +94,9 @@ std::optional<solar::Observation> observationOf(const frmProge &w)
     return solar::ReadObservation(views);
 }
 
+// The module's folder relative to the program's once installed, set by the build.
 #ifndef VORANDEL_MODULE_DIR
-#define VORANDEL_MODULE_DIR "."
+#error "VORANDEL_MODULE_DIR is not defined"
 #endif
 
 // Beside the program (the build tree), where it is installed, then Qt's
