@@ -7,8 +7,15 @@
 // The result labels are written from many places (the computation, the season
 // switch, Clear), so their spoken name is not stored: an accessible interface
 // of their own builds it from the label's current text whenever it is asked.
+//
+// What changes without the focus moving is said through a notification that
+// is shown to the screen reader (the times after a season switch, the
+// coordinates after a place pick); after Calculate the focused Clear button
+// carries the sunrise and sunset in its description. The decorative pictures
+// of the results frame are no text and are left out of the tree.
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QEvent>
@@ -17,10 +24,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <algorithm>
 
+#include "mainwindow/accessible_text.h"
 #include "mainwindow/frmProge.h"
+#include "mainwindow/textunits.h"
 
 namespace {
 
@@ -36,6 +46,28 @@ bool holdsDigit(const QString &text)
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
 }
 
+QString qtText(const std::u16string &text) { return QString::fromStdU16String(text); }
+
+QString spokenWords(const QString &text)
+{
+    return qtText(textunits::withoutLetterSpacing(text.toStdU16String()));
+}
+
+// A value label's text with its meaning before it: "Päike tõuseb kell 03:59:53".
+QString spokenValue(const QLabel *label)
+{
+    const QString value = label->text().trimmed();
+    const QString prefix = label->property(kSpokenPrefix).toString();
+    if (prefix.isEmpty())
+        return QString();  // a filler row
+    if (value.isEmpty())
+        return prefix;
+    const QString polarPrefix = label->property(kSpokenPolarPrefix).toString();
+    if (!polarPrefix.isEmpty() && !holdsDigit(value))
+        return polarPrefix + QLatin1Char(' ') + value;
+    return prefix + QLatin1Char(' ') + value;
+}
+
 class ValueLabelAccessible : public QAccessibleWidget
 {
 public:
@@ -46,22 +78,178 @@ public:
     QString text(QAccessible::Text t) const override
     {
         const auto *label = static_cast<const QLabel *>(widget());
-        const QString value = label->text().trimmed();
         switch (t) {
-        case QAccessible::Name: {
-            const QString prefix = label->property(kSpokenPrefix).toString();
-            if (prefix.isEmpty())
-                return QString();  // a filler row
-            if (value.isEmpty())
-                return prefix;
-            const QString polarPrefix = label->property(kSpokenPolarPrefix).toString();
-            if (!polarPrefix.isEmpty() && !holdsDigit(value))
-                return polarPrefix + QLatin1Char(' ') + value;
-            return prefix + QLatin1Char(' ') + value;
-        }
-        case QAccessible::Value: return value;
+        case QAccessible::Name: return spokenValue(label);
+        case QAccessible::Value: return label->text().trimmed();
         default: return QAccessibleWidget::text(t);
         }
+    }
+};
+
+// A caption label of the results frame shows a piece of a character picture
+// until the first computation writes the row captions: while it does, it is
+// left out of the frame's children.
+constexpr char kDecorativePattern[] = "vorandelDecorativePattern";
+
+bool isDecorative(const QWidget *w)
+{
+    const QVariant pattern = w->property(kDecorativePattern);
+    const auto *label = qobject_cast<const QLabel *>(w);
+    return label && pattern.isValid() && label->text() == pattern.toString();
+}
+
+QList<QWidget *> shownChildren(const QWidget *parent)
+{
+    QList<QWidget *> shown;
+    for (QObject *o : parent->children()) {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (w && !w->isWindow() && !isDecorative(w))
+            shown.append(w);
+    }
+    return shown;
+}
+
+class ResultsFrameAccessible : public QAccessibleWidget
+{
+public:
+    explicit ResultsFrameAccessible(QGroupBox *frame)
+        : QAccessibleWidget(frame, QAccessible::Grouping)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QGroupBox *>(widget())->title();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return int(shownChildren(widget()).size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> shown = shownChildren(widget());
+        if (index < 0 || index >= shown.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(shown.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child)
+            return -1;
+        return int(shownChildren(widget()).indexOf(qobject_cast<QWidget *>(child->object())));
+    }
+};
+
+// The About picture: a press opens the About dialog, as a click or F1 does.
+// The dialog is modal, so it is opened after the screen reader's request has
+// been answered.
+class AboutPictureAccessible : public QAccessibleWidget
+{
+public:
+    explicit AboutPictureAccessible(QLabel *picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic)
+    { }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString &action) const override
+    {
+        return action == pressAction() ? QStringList{QStringLiteral("F1")} : QStringList();
+    }
+    void doAction(const QString &action) override
+    {
+        auto *window = qobject_cast<frmProge *>(widget()->window());
+        if (action == pressAction() && window)
+            QTimer::singleShot(0, window, &frmProge::imgAbout_Click);
+    }
+};
+
+// The notification through which the window says what changed where the
+// focus is not: an object of the window shown to the screen reader with its
+// message as name.
+class Announcer : public QObject
+{
+public:
+    using QObject::QObject;
+    QString message;
+};
+
+Announcer *announcerOf(const QWidget *window)
+{
+    for (QObject *o : window->children()) {
+        if (auto *a = dynamic_cast<Announcer *>(o))
+            return a;
+    }
+    return nullptr;
+}
+
+class AnnouncerAccessible : public QAccessibleObject
+{
+public:
+    explicit AnnouncerAccessible(Announcer *announcer)
+        : QAccessibleObject(announcer)
+    { }
+
+    Announcer *announcer() const { return static_cast<Announcer *>(object()); }
+    QWidget *owner() const { return static_cast<QWidget *>(announcer()->parent()); }
+
+    QWindow *window() const override { return owner()->window()->windowHandle(); }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(owner()); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? announcer()->message : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State st;
+        st.readOnly = true;
+        st.invisible = announcer()->message.isEmpty();
+        return st;
+    }
+};
+
+void announce(const QWidget *window, const QString &message)
+{
+    Announcer *a = announcerOf(window);
+    if (!a)
+        return;
+    a->message = message;
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(a);
+    QAccessibleEvent named(iface, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent shown(iface, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+// The main window: its controls, and the notification last.
+class WindowAccessible : public QAccessibleWidget
+{
+public:
+    explicit WindowAccessible(QWidget *window)
+        : QAccessibleWidget(window, QAccessible::Dialog)
+    { }
+
+    int childCount() const override
+    {
+        return QAccessibleWidget::childCount() + (announcerOf(widget()) ? 1 : 0);
+    }
+    QAccessibleInterface *child(int index) const override
+    {
+        const int controls = QAccessibleWidget::childCount();
+        if (index == controls) {
+            Announcer *a = announcerOf(widget());
+            return a ? QAccessible::queryAccessibleInterface(a) : nullptr;
+        }
+        return QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (child && child->object() && child->object() == announcerOf(widget()))
+            return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
     }
 };
 
@@ -110,19 +298,72 @@ public:
     }
 };
 
+constexpr char kResultsFrame[] = "vorandelResultsFrame";
+constexpr char kAboutPicture[] = "vorandelAboutPicture";
+
 QAccessibleInterface *windowFactory(const QString &, QObject *object)
 {
     if (auto *label = qobject_cast<QLabel *>(object); label && label->property(kSpokenPrefix).isValid())
         return new ValueLabelAccessible(label);
+    if (auto *label = qobject_cast<QLabel *>(object); label && label->property(kAboutPicture).toBool())
+        return new AboutPictureAccessible(label);
     if (auto *combo = qobject_cast<QComboBox *>(object); combo && combo->property(kNamedList).toBool())
         return new NamedListAccessible(combo);
+    if (auto *frame = qobject_cast<QGroupBox *>(object); frame && frame->property(kResultsFrame).toBool())
+        return new ResultsFrameAccessible(frame);
+    // Every one-line field of the program, the lists' own text fields included.
+    if (auto *edit = qobject_cast<QLineEdit *>(object); edit && edit->echoMode() == QLineEdit::Normal)
+        return newLineEditAccessible(edit);
+    if (auto *window = qobject_cast<frmProge *>(object))
+        return new WindowAccessible(window);
+    if (auto *announcer = dynamic_cast<Announcer *>(object))
+        return new AnnouncerAccessible(announcer);
     return nullptr;
 }
 
 bool isOurs(QAccessibleInterface *iface)
 {
-    return dynamic_cast<ValueLabelAccessible *>(iface) || dynamic_cast<NamedListAccessible *>(iface);
+    return dynamic_cast<ValueLabelAccessible *>(iface) || dynamic_cast<NamedListAccessible *>(iface)
+        || dynamic_cast<ResultsFrameAccessible *>(iface) || dynamic_cast<AboutPictureAccessible *>(iface)
+        || dynamic_cast<WindowAccessible *>(iface) || isLineEditAccessible(iface);
 }
+
+// Tells a screen reader, after Calculate has moved the focus to Clear, the
+// sunrise and sunset in Clear's description; the description is set as the
+// focus arrives, before the screen reader is told of the focus.
+class ClearDescriber : public QObject
+{
+public:
+    explicit ClearDescriber(frmProge *window)
+        : QObject(window)
+        , window_(window)
+    { }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn && watched == window_->cmdTühjenda) {
+            const QString description = window_->ResultsShown == 1
+                ? spokenSunTimes(window_) + QStringLiteral(". ") + window_->cmdTühjenda->toolTip().trimmed()
+                : QString();
+            if (window_->cmdTühjenda->accessibleDescription() != description)
+                window_->cmdTühjenda->setAccessibleDescription(description);
+        }
+        return false;
+    }
+
+public:
+    static QString spokenSunTimes(const frmProge *w)
+    {
+        QString sunset = spokenValue(w->lblPäiLooKell);
+        if (!sunset.isEmpty())
+            sunset[0] = sunset[0].toLower();
+        return spokenValue(w->lblPäiTõuKell) + QStringLiteral(", ") + sunset;
+    }
+
+private:
+    frmProge *window_;
+};
 
 // Tells a screen reader that a field's description changed whenever its
 // tooltip (the hint) does; the description itself is read from the tooltip.
@@ -174,10 +415,97 @@ void frmProge::setUpAccessibility()
     cboPiirkond->setAccessibleName(QStringLiteral("Koht"));
     cboNimestik->setProperty(kNamedList, true);
     cboPiirkond->setProperty(kNamedList, true);
+    // The hint spells its words out letter by letter; said as words.
+    cboNimestik->setAccessibleDescription(spokenWords(cboNimestik->toolTip()));
     optSuveaeg->setAccessibleName(QStringLiteral("Suveaeg"));
     optTalveaeg->setAccessibleName(QStringLiteral("Talveaeg"));
+    // Each option by its own meaning: their tooltips tell the season of the
+    // times shown, the same on both.
+    optSuveaeg->setAccessibleDescription(QStringLiteral("Kellaajad suveajas, GMT +3"));
+    optTalveaeg->setAccessibleDescription(QStringLiteral("Kellaajad talveajas, GMT +2"));
     fraSesoon->setAccessibleName(QStringLiteral("Sesoon"));
+    fraTõus->setAccessibleName(QStringLiteral("Tõus"));
+    fraLoojang->setAccessibleName(QStringLiteral("Loojang"));
+    fraTulem->setProperty(kResultsFrame, true);
     imgAbout->setAccessibleName(QStringLiteral("Programmist"));
+    imgAbout->setAccessibleDescription(QStringLiteral("Teave programmi kohta, klahv F1"));
+    imgAbout->setProperty(kAboutPicture, true);
+
+    // The unit signs are said as words.
+    for (QLabel *degrees : {Label8, Label11})
+        degrees->setAccessibleName(QStringLiteral("kraadi"));
+    for (QLabel *minutes : {Label9, Label12})
+        minutes->setAccessibleName(QStringLiteral("minutit"));
+    for (QLabel *seconds : {Label10, Label13})
+        seconds->setAccessibleName(QStringLiteral("sekundit"));
+    Label14->setAccessibleName(QStringLiteral("meetrit"));
+
+    // The lines of both lists as words; the empty line says what it is.
+    auto nameLines = [](QComboBox *list, int first, int last) {
+        for (int i = first; i <= last; ++i) {
+            const QString text = list->itemText(i);
+            const QString spoken = text.isEmpty() ? QStringLiteral("Eraldusjoon") : spokenWords(text);
+            if (spoken != text)
+                list->setItemData(i, spoken, Qt::AccessibleTextRole);
+        }
+    };
+    nameLines(cboNimestik, 0, cboNimestik->count() - 1);
+    connect(cboPiirkond->model(), &QAbstractItemModel::rowsInserted, cboPiirkond,
+            [list = cboPiirkond, nameLines](const QModelIndex &, int first, int last) {
+                nameLines(list, first, last);
+            });
+
+    // The row captions replace the character pictures once: from then on they
+    // are children of the results frame.
+    const QList<QLabel *> captions = {lblPäevNädaNr_Aastas,
+                                      lblNurkA,
+                                      lblNurkB,
+                                      lblNurkC,
+                                      lblNurkD,
+                                      lblPäikKõrgHoriKohal,
+                                      lblNurkE,
+                                      lblKohaKeskpäev,
+                                      lblPäikTõus_st_Keskpäev_ni,
+                                      lblKeskpäev_st_PäikLooj_ni,
+                                      lblPäikTõusLoojKell,
+                                      lblMaaPöörKiir,
+                                      lblMaaRaskKiir};
+    for (QLabel *caption : captions)
+        caption->setProperty(kDecorativePattern, caption->text());
+    connect(cmdArvuta, &QPushButton::clicked, this, [captions] {
+        for (QLabel *caption : captions) {
+            if (!isDecorative(caption) && caption->property(kDecorativePattern).isValid()) {
+                caption->setProperty(kDecorativePattern, QVariant());
+                QAccessibleEvent added(caption, QAccessible::ObjectCreated);
+                QAccessible::updateAccessibility(&added);
+            }
+        }
+    });
+
+    // What changes away from the focus is announced.
+    new Announcer(this);
+    auto *describer = new ClearDescriber(this);
+    cmdTühjenda->installEventFilter(describer);
+    connect(cmdTühjenda, &QPushButton::clicked, this,
+            [this] { cmdTühjenda->setAccessibleDescription(QString()); });
+    for (QRadioButton *option : {optSuveaeg, optTalveaeg}) {
+        connect(option, &QRadioButton::clicked, this, [this, option] {
+            if (ResultsShown == 1)
+                announce(this,
+                         option->accessibleName() + QStringLiteral(": ")
+                             + ClearDescriber::spokenSunTimes(this));
+        });
+    }
+    connect(cboPiirkond, &QComboBox::activated, this, [this] {
+        // A place pick fills the seven place fields (a town heading fills none).
+        const QList<QLineEdit *> fields = inputFields();
+        const bool filled = std::all_of(fields.begin() + 3, fields.end(),
+                                        [](const QLineEdit *f) { return !f->text().isEmpty(); });
+        if (filled && !cboPiirkond->currentText().isEmpty())
+            announce(this,
+                     QStringLiteral("Koordinaadid ja kõrgus täidetud: ")
+                         + spokenWords(cboPiirkond->currentText()));
+    });
 
     // The value labels: what each value means, said before it.
     struct Spoken {
@@ -218,15 +546,20 @@ void frmProge::setUpAccessibility()
         if (v.polarPrefix)
             v.label->setProperty(kSpokenPolarPrefix, QString::fromUtf16(v.polarPrefix));
     }
-    QAccessible::installFactory(windowFactory);  // installed once, however many windows
+    // Installed once, however many windows; the factory installed last is
+    // asked first, so this one comes after the toolkit's own.
+    QAccessible::installFactory(windowFactory);
     // A screen reader that was already listening may have been given Qt's
-    // plain interface of a label or a list while the window was being built:
-    // drop it, so that the next question gets this window's own.
-    QList<QWidget *> own = {cboNimestik, cboPiirkond};
+    // plain interface of a control while the window was being built (where
+    // the factory came late): drop it, so that the next question gets this
+    // window's own.
+    QList<QObject *> own = {this, cboNimestik, cboPiirkond, fraTulem, imgAbout};
     for (const Spoken &v : values)
         own.append(v.label);
-    for (QWidget *widget : own) {
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        own.append(edit);
+    for (QObject *object : own) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
         if (iface && !isOurs(iface))
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
     }
