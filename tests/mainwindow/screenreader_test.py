@@ -25,6 +25,16 @@ QUERY_SECONDS = 5  # one question to the program
 STEP_SECONDS = 20  # one step: a window to appear, an event to arrive
 CALL_MS = 3000  # the accessibility library's own time-out for one call
 
+TOOLS = ["Xvfb", "dbus-daemon", "openbox", "xdotool", "/usr/libexec/at-spi-bus-launcher"]
+missing = [t for t in TOOLS if not shutil.which(t)]
+try:
+    import pyatspi  # noqa: F401
+except ImportError:
+    missing.append("python3-pyatspi")
+if missing:
+    print("missing: " + ", ".join(missing) + " (./dev.sh test installs them)", flush=True)
+    sys.exit(1 if os.environ.get("CI") else 77)
+
 children = []
 failures = []
 tempdir = tempfile.mkdtemp(prefix="vorandel-atspi-")
