@@ -8,14 +8,12 @@
 // switch, Clear), so their spoken name is not stored: an accessible interface
 // of their own builds it from the label's current text whenever it is asked.
 //
-// What changes without the focus moving is said through a notification that
-// is shown to the screen reader (the times after a season switch, the
-// coordinates after a place pick); after Calculate the focused Clear button
-// carries the sunrise and sunset in its description. The decorative pictures
-// of the results frame are no text and are left out of the tree.
+// What a command has done is said where it leaves the focus: Calculate's
+// sunrise and sunset on Clear, a season switch's times on the option, a place
+// pick's coordinates on the day field. The decorative pictures of the results
+// frame are no text and are left out of the tree.
 #include <QAbstractItemView>
 #include <QAccessible>
-#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QEvent>
@@ -161,98 +159,6 @@ public:
     }
 };
 
-// The notification through which the window says what changed where the
-// focus is not: an object of the window shown to the screen reader with its
-// message as name.
-class Announcer : public QObject
-{
-public:
-    using QObject::QObject;
-    QString message;
-};
-
-Announcer *announcerOf(const QWidget *window)
-{
-    for (QObject *o : window->children()) {
-        if (auto *a = dynamic_cast<Announcer *>(o))
-            return a;
-    }
-    return nullptr;
-}
-
-class AnnouncerAccessible : public QAccessibleObject
-{
-public:
-    explicit AnnouncerAccessible(Announcer *announcer)
-        : QAccessibleObject(announcer)
-    { }
-
-    Announcer *announcer() const { return static_cast<Announcer *>(object()); }
-    QWidget *owner() const { return static_cast<QWidget *>(announcer()->parent()); }
-
-    QWindow *window() const override { return owner()->window()->windowHandle(); }
-    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(owner()); }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? announcer()->message : QString();
-    }
-    QAccessible::Role role() const override { return QAccessible::Notification; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State st;
-        st.readOnly = true;
-        st.invisible = announcer()->message.isEmpty();
-        return st;
-    }
-};
-
-void announce(const QWidget *window, const QString &message)
-{
-    Announcer *a = announcerOf(window);
-    if (!a)
-        return;
-    a->message = message;
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(a);
-    QAccessibleEvent named(iface, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
-    QAccessibleEvent shown(iface, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
-}
-
-// The main window: its controls, and the notification last.
-class WindowAccessible : public QAccessibleWidget
-{
-public:
-    explicit WindowAccessible(QWidget *window)
-        : QAccessibleWidget(window, QAccessible::Dialog)
-    { }
-
-    int childCount() const override
-    {
-        return QAccessibleWidget::childCount() + (announcerOf(widget()) ? 1 : 0);
-    }
-    QAccessibleInterface *child(int index) const override
-    {
-        const int controls = QAccessibleWidget::childCount();
-        if (index == controls) {
-            Announcer *a = announcerOf(widget());
-            return a ? QAccessible::queryAccessibleInterface(a) : nullptr;
-        }
-        return QAccessibleWidget::child(index);
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        if (child && child->object() && child->object() == announcerOf(widget()))
-            return QAccessibleWidget::childCount();
-        return QAccessibleWidget::indexOfChild(child);
-    }
-};
-
 // The gazetteer lists. On Linux Qt names an editable list after its text and
 // leaves its meaning to a caption label, which these lists do not have; here
 // the name says which list it is and the text is its value.
@@ -314,10 +220,6 @@ QAccessibleInterface *windowFactory(const QString &, QObject *object)
     // Every one-line field of the program, the lists' own text fields included.
     if (auto *edit = qobject_cast<QLineEdit *>(object); edit && edit->echoMode() == QLineEdit::Normal)
         return newLineEditAccessible(edit);
-    if (auto *window = qobject_cast<frmProge *>(object))
-        return new WindowAccessible(window);
-    if (auto *announcer = dynamic_cast<Announcer *>(object))
-        return new AnnouncerAccessible(announcer);
     return nullptr;
 }
 
@@ -325,45 +227,77 @@ bool isOurs(QAccessibleInterface *iface)
 {
     return dynamic_cast<ValueLabelAccessible *>(iface) || dynamic_cast<NamedListAccessible *>(iface)
         || dynamic_cast<ResultsFrameAccessible *>(iface) || dynamic_cast<AboutPictureAccessible *>(iface)
-        || dynamic_cast<WindowAccessible *>(iface) || isLineEditAccessible(iface);
+        || isLineEditAccessible(iface);
 }
 
-// Tells a screen reader, after Calculate has moved the focus to Clear, the
-// sunrise and sunset in Clear's description; the description is set as the
-// focus arrives, before the screen reader is told of the focus.
-class ClearDescriber : public QObject
+// The sunrise and sunset as a screen reader says them.
+QString spokenSunTimes(const frmProge *w)
+{
+    QString sunset = spokenValue(w->lblPäiLooKell);
+    if (!sunset.isEmpty())
+        sunset[0] = sunset[0].toLower();
+    return spokenValue(w->lblPäiTõuKell) + QStringLiteral(", ") + sunset;
+}
+
+void describe(QWidget *w, const QString &description)
+{
+    if (w->accessibleDescription() != description)
+        w->setAccessibleDescription(description);
+}
+
+// Says what a command has just done through the description of the control
+// that the command gives the focus to, set as the focus arrives, before the
+// screen reader is told of the focus: the sunrise and sunset on Clear after
+// Calculate, the filled coordinates on the day field after a place pick.
+class FocusDescriber : public QObject
 {
 public:
-    explicit ClearDescriber(frmProge *window)
+    explicit FocusDescriber(frmProge *window)
         : QObject(window)
-        , window_(window)
+        , w(window)
     { }
+
+    bool placePicked = false;  // from a place pick to the end of its handling
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::FocusIn && watched == window_->cmdTühjenda) {
-            const QString description = window_->ResultsShown == 1
-                ? spokenSunTimes(window_) + QStringLiteral(". ") + window_->cmdTühjenda->toolTip().trimmed()
-                : QString();
-            if (window_->cmdTühjenda->accessibleDescription() != description)
-                window_->cmdTühjenda->setAccessibleDescription(description);
+        if (watched == w->cmdTühjenda && event->type() == QEvent::FocusIn) {
+            describe(w->cmdTühjenda,
+                     w->ResultsShown == 1
+                         ? spokenSunTimes(w) + QStringLiteral(". ") + w->cmdTühjenda->toolTip().trimmed()
+                         : QString());
+        } else if (watched == w->txtPäev && event->type() == QEvent::FocusIn && placePicked) {
+            describe(w->txtPäev,
+                     QStringLiteral("Koordinaadid ja kõrgus täidetud: ")
+                         + spokenWords(w->cboPiirkond->currentText()) + QStringLiteral(". ")
+                         + w->txtPäev->toolTip().trimmed());
+        } else if (watched == w->txtPäev && event->type() == QEvent::FocusOut) {
+            describe(w->txtPäev, QString());  // the hint again
         }
         return false;
     }
 
-public:
-    static QString spokenSunTimes(const frmProge *w)
-    {
-        QString sunset = spokenValue(w->lblPäiLooKell);
-        if (!sunset.isEmpty())
-            sunset[0] = sunset[0].toLower();
-        return spokenValue(w->lblPäiTõuKell) + QStringLiteral(", ") + sunset;
-    }
-
 private:
-    frmProge *window_;
+    frmProge *w;
 };
+
+// Each season option by its own meaning; while results are shown the option
+// selected also says the sunrise and sunset it shows. A switch gives the
+// option the focus after it has re-timed the labels, so the screen reader
+// hears the new times as the focus arrives (or, where the option had the
+// focus already, as its description changes).
+void describeSeasonOptions(frmProge *w)
+{
+    const std::pair<QRadioButton *, QString> options[] = {
+        {w->optSuveaeg, QStringLiteral("Kellaajad suveajas, GMT +3")},
+        {w->optTalveaeg, QStringLiteral("Kellaajad talveajas, GMT +2")},
+    };
+    for (const auto &[option, meaning] : options) {
+        const bool showsTimes = w->ResultsShown == 1 && option->isChecked();
+        describe(option, showsTimes ? meaning + QStringLiteral(". ") + spokenSunTimes(w) : meaning);
+    }
+}
 
 // Tells a screen reader that a field's description changed whenever its
 // tooltip (the hint) does; the description itself is read from the tooltip.
@@ -419,10 +353,9 @@ void frmProge::setUpAccessibility()
     cboNimestik->setAccessibleDescription(spokenWords(cboNimestik->toolTip()));
     optSuveaeg->setAccessibleName(QStringLiteral("Suveaeg"));
     optTalveaeg->setAccessibleName(QStringLiteral("Talveaeg"));
-    // Each option by its own meaning: their tooltips tell the season of the
-    // times shown, the same on both.
-    optSuveaeg->setAccessibleDescription(QStringLiteral("Kellaajad suveajas, GMT +3"));
-    optTalveaeg->setAccessibleDescription(QStringLiteral("Kellaajad talveajas, GMT +2"));
+    // Each option by its own meaning (their tooltips tell the season of the
+    // times shown, the same on both).
+    describeSeasonOptions(this);
     fraSesoon->setAccessibleName(QStringLiteral("Sesoon"));
     fraTõus->setAccessibleName(QStringLiteral("Tõus"));
     fraLoojang->setAccessibleName(QStringLiteral("Loojang"));
@@ -482,30 +415,20 @@ void frmProge::setUpAccessibility()
         }
     });
 
-    // What changes away from the focus is announced.
-    new Announcer(this);
-    auto *describer = new ClearDescriber(this);
+    // What a command has done is said where it puts the focus.
+    auto *describer = new FocusDescriber(this);
     cmdTühjenda->installEventFilter(describer);
-    connect(cmdTühjenda, &QPushButton::clicked, this,
-            [this] { cmdTühjenda->setAccessibleDescription(QString()); });
-    for (QRadioButton *option : {optSuveaeg, optTalveaeg}) {
-        connect(option, &QRadioButton::clicked, this, [this, option] {
-            if (ResultsShown == 1)
-                announce(this,
-                         option->accessibleName() + QStringLiteral(": ")
-                             + ClearDescriber::spokenSunTimes(this));
-        });
-    }
-    connect(cboPiirkond, &QComboBox::activated, this, [this] {
-        // A place pick fills the seven place fields (a town heading fills none).
-        const QList<QLineEdit *> fields = inputFields();
-        const bool filled = std::all_of(fields.begin() + 3, fields.end(),
-                                        [](const QLineEdit *f) { return !f->text().isEmpty(); });
-        if (filled && !cboPiirkond->currentText().isEmpty())
-            announce(this,
-                     QStringLiteral("Koordinaadid ja kõrgus täidetud: ")
-                         + spokenWords(cboPiirkond->currentText()));
+    txtPäev->installEventFilter(describer);
+    // A pick first changes the list's line, then runs its handler.
+    connect(cboPiirkond, &QComboBox::currentIndexChanged, describer, [describer](int index) {
+        describer->placePicked = index >= 0;
+        QTimer::singleShot(0, describer, [describer] { describer->placePicked = false; });
     });
+    for (QPushButton *command : {cmdArvuta, cmdTühjenda})
+        connect(command, &QPushButton::clicked, this, [this] { describeSeasonOptions(this); });
+    for (QRadioButton *option : {optSuveaeg, optTalveaeg})
+        connect(option, &QRadioButton::clicked, this, [this] { describeSeasonOptions(this); });
+    connect(cmdTühjenda, &QPushButton::clicked, this, [this] { describe(cmdTühjenda, QString()); });
 
     // The value labels: what each value means, said before it.
     struct Spoken {
@@ -553,7 +476,7 @@ void frmProge::setUpAccessibility()
     // plain interface of a control while the window was being built (where
     // the factory came late): drop it, so that the next question gets this
     // window's own.
-    QList<QObject *> own = {this, cboNimestik, cboPiirkond, fraTulem, imgAbout};
+    QList<QObject *> own = {cboNimestik, cboPiirkond, fraTulem, imgAbout};
     for (const Spoken &v : values)
         own.append(v.label);
     for (QLineEdit *edit : findChildren<QLineEdit *>())
