@@ -16,7 +16,7 @@ packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl
 
 # What the tests need beyond the build: the package checks, and a real X
 # server, window manager and accessibility bus for the screen-reader test.
-test_packages=(appstream xvfb xauth openbox xdotool dbus dbus-x11 at-spi2-core python3-pyatspi)
+test_packages=(appstream python3-debian xvfb xauth openbox xdotool dbus dbus-x11 at-spi2-core python3-pyatspi)
 
 lint_packages=(clang-format clang-tidy)
 

@@ -15,15 +15,13 @@ namespace almanac {
 inline constexpr int kFirstYear = 1900;
 inline constexpr int kLastYear = 3000;
 
-struct Place
-{
+struct Place {
     double latitudeDegrees;  // -90..90, north positive
     double longitudeDegrees;  // -180..180, east positive
     double heightMetres;  // 0..9999 above the sea; lowers the horizon
 };
 
-struct CivilDate
-{
+struct CivilDate {
     int year;  // kFirstYear..kLastYear
     int month;  // 1..12
     int day;  // 1..31
@@ -49,8 +47,7 @@ using UtcSeconds = double;
 
 // One solar day, from the lower culmination before the upper transit to the
 // next one. It belongs to the date on which its noon falls.
-struct SolarDay
-{
+struct SolarDay {
     CivilDate date;
     // Indexed by Event; empty where the Sun does not cross that altitude.
     std::array<std::optional<UtcSeconds>, kEventCount> events;

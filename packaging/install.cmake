@@ -11,6 +11,10 @@ set_target_properties(vorandel PROPERTIES INSTALL_RPATH "")
 install(TARGETS vorandel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/vorandel.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/ee.vorandel.vorandel.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/vorandel.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size IN LISTS VORANDEL_ICON_SIZES)
@@ -47,11 +51,11 @@ noon, the Earth's rotation speed and the gravity at the ground. It has a
 gazetteer of Estonian places and a summer/winter time switch.")
 # dpkg-shlibdeps adds the shared libraries the program links to, with their
 # versions: libqt6widgets6, libqt6gui6, libqt6core6, libstdc++6, libc6, ...
-# What it cannot see is added here: the platform plugins Qt loads at run time
-# (xcb, wayland) and the fonts the windows are drawn in.
+# What it cannot see is added here: the fonts the windows are drawn in. (The
+# xcb platform plugin comes with libqt6gui6, which dpkg-shlibdeps names.)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
+    "fonts-liberation, fonts-dejavu-core")
 
 include(CPack)
 

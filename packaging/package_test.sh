@@ -25,6 +25,8 @@ expected=(
     ./usr/bin/vorandel
     ./usr/share/applications/vorandel.desktop
     ./usr/share/icons/hicolor/scalable/apps/vorandel.svg
+    ./usr/share/metainfo/ee.vorandel.vorandel.metainfo.xml
+    ./usr/share/doc/vorandel/copyright
 )
 sizes=(16 24 32 48 64 128 256)
 for s in "${sizes[@]}"; do
@@ -50,10 +52,14 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Description)" ] || fail "no Description"
 checks=$((checks + 5))
 depends=$(field Depends)
-for p in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation fonts-dejavu-core libc6; do
+for p in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation fonts-dejavu-core libc6; do
     grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
     ok
 done
+# Only what the program loads: qt6-qpa-plugins holds the VNC and TUIO plugins,
+# never used; the xcb plugin comes with libqt6gui6.
+! grep -Eq "(^|, )qt6-qpa-plugins( |,|$)" <<<"$depends" || fail "Depends names qt6-qpa-plugins: $depends"
+ok
 
 # The files themselves.
 dpkg-deb -x "$deb" "$tmp/root"
@@ -78,6 +84,31 @@ for s in "${sizes[@]}"; do
     ok
 done
 file -b "$tmp/root/usr/share/icons/hicolor/scalable/apps/vorandel.svg" | grep -q 'SVG' || fail "the scalable icon is no SVG"
+ok
+
+# The software-centre entry: valid AppStream, and it launches the menu entry.
+metainfo=$tmp/root/usr/share/metainfo/ee.vorandel.vorandel.metainfo.xml
+appstreamcli validate --no-net --pedantic "$metainfo" >"$tmp/appstream.log" 2>&1 \
+    || { cat "$tmp/appstream.log" >&2; fail "appstreamcli rejects the AppStream entry"; }
+ok
+for pattern in '<id>ee\.vorandel\.vorandel</id>' '<launchable type="desktop-id">vorandel\.desktop</launchable>' \
+               '<release version="'"${version//./\\.}"'"' '<content_rating type="oars-' '<screenshot ' \
+               '<project_license>GPL-3\.0-or-later</project_license>'; do
+    grep -Eq "$pattern" "$metainfo" || fail "AppStream entry lacks $pattern"
+    ok
+done
+
+# The machine-readable copyright file (DEP-5): parsed strictly, and every
+# installed file is covered by GPL-3+.
+/usr/bin/python3 - "$tmp/root/usr/share/doc/vorandel/copyright" <<'PY' || fail "the copyright file is no valid DEP-5 file"
+import sys
+import debian.copyright as dep5
+with open(sys.argv[1], encoding="utf-8") as f:
+    c = dep5.Copyright(f, strict=True)
+for path in ("usr/bin/vorandel", "usr/share/applications/vorandel.desktop"):
+    para = c.find_files_paragraph(path)
+    assert para is not None and para.license.synopsis == "GPL-3+", path
+PY
 ok
 
 echo "$(basename "$deb"): $checks checks"

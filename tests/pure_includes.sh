@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The computation folders are plain C++: no Qt header and nothing from a window
+# folder. Fails, naming each offending line, when one of them includes either.
+#   pure_includes.sh SOURCE_DIR
+set -euo pipefail
+cd "$1"
+pure=(solar gazetteer almanac)
+windows='app|shell|mainwindow|yearview'
+found=0
+checked=0
+for dir in "${pure[@]}"; do
+    [ -d "$dir" ] || continue
+    while IFS= read -r -d '' file; do
+        checked=$((checked + 1))
+        # An include of a Qt header (<QString>, <QtCore/...>, "qglobal.h") or
+        # of a header from a window folder.
+        if grep -nHE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](Q[A-Za-z]*|Qt[A-Za-z]*/[^>"]*|q[a-z]+\.h)[>"]' "$file" \
+            || grep -nHE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]('"$windows"')/' "$file"; then
+            found=1
+        fi
+    done < <(find "$dir" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.cpp' -o -name '*.cc' \) -print0)
+done
+[ "$checked" -gt 0 ] || { echo "no sources found under ${pure[*]}" >&2; exit 1; }
+if [ "$found" -ne 0 ]; then
+    echo "FAIL: the lines above bring Qt or a window folder into pure code" >&2
+    exit 1
+fi
+echo "pure includes: $checked files in ${pure[*]} include neither Qt nor a window folder"
