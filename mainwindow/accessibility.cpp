@@ -154,8 +154,13 @@ public:
     void doAction(const QString &action) override
     {
         auto *window = qobject_cast<frmProge *>(widget()->window());
-        if (action == pressAction() && window)
-            QTimer::singleShot(0, window, &frmProge::imgAbout_Click);
+        if (action != pressAction() || !window)
+            return;
+        auto *later = new QTimer(window);
+        later->setSingleShot(true);
+        QObject::connect(later, &QTimer::timeout, window, &frmProge::imgAbout_Click);
+        QObject::connect(later, &QTimer::timeout, later, &QObject::deleteLater);
+        later->start(0);
     }
 };
 
@@ -273,6 +278,7 @@ protected:
                          + spokenWords(w->cboPiirkond->currentText()) + QStringLiteral(". ")
                          + w->txtPäev->toolTip().trimmed());
         } else if (watched == w->txtPäev && event->type() == QEvent::FocusOut) {
+            placePicked = false;
             describe(w->txtPäev, QString());  // the hint again
         }
         return false;
@@ -419,11 +425,11 @@ void frmProge::setUpAccessibility()
     auto *describer = new FocusDescriber(this);
     cmdTühjenda->installEventFilter(describer);
     txtPäev->installEventFilter(describer);
-    // A pick first changes the list's line, then runs its handler.
-    connect(cboPiirkond, &QComboBox::currentIndexChanged, describer, [describer](int index) {
-        describer->placePicked = index >= 0;
-        QTimer::singleShot(0, describer, [describer] { describer->placePicked = false; });
-    });
+    // A pick first changes the list's line, then runs its handler (which
+    // moves the focus), then this window's own handling after it.
+    connect(cboPiirkond, &QComboBox::currentIndexChanged, describer,
+            [describer](int index) { describer->placePicked = index >= 0; });
+    connect(cboPiirkond, &QComboBox::activated, describer, [describer] { describer->placePicked = false; });
     for (QPushButton *command : {cmdArvuta, cmdTühjenda})
         connect(command, &QPushButton::clicked, this, [this] { describeSeasonOptions(this); });
     for (QRadioButton *option : {optSuveaeg, optTalveaeg})
