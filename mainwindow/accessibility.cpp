@@ -259,7 +259,6 @@ class FocusDescriber : public QObject
 public:
     explicit FocusDescriber(frmProge *window)
         : QObject(window)
-        , w(window)
     { }
 
     bool placePicked = false;  // from a place pick to the end of its handling
@@ -267,6 +266,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        // While the window is taken down its controls still pass the focus
+        // on; by then it is no longer a frmProge, and nothing is said.
+        auto *w = qobject_cast<frmProge *>(parent());
+        if (!w)
+            return false;
         if (watched == w->cmdTühjenda && event->type() == QEvent::FocusIn) {
             describe(w->cmdTühjenda,
                      w->ResultsShown == 1
@@ -283,9 +287,6 @@ protected:
         }
         return false;
     }
-
-private:
-    frmProge *w;
 };
 
 // Each season option by its own meaning; while results are shown the option

@@ -50,10 +50,24 @@ def stop_all():
     shutil.rmtree(tempdir, ignore_errors=True)
 
 
+PROGRAM_LOG = os.path.join(tempdir, "program.log")
+
+
+def show_program_log():
+    try:
+        with open(PROGRAM_LOG, errors="replace") as log:
+            lines = log.read().splitlines()
+    except OSError:
+        return
+    if lines:
+        print("the program said, last:\n  " + "\n  ".join(lines[-40:]), flush=True)
+
+
 def give_up(message):
     print("FAIL: " + message, flush=True)
     for f in failures:
         print("FAIL: " + f, flush=True)
+    show_program_log()
     stop_all()
     os._exit(1)
 
@@ -94,9 +108,9 @@ def check(condition, message):
     return condition
 
 
-def start(args, env=None, pass_fds=()):
+def start(args, env=None, pass_fds=(), stderr=subprocess.DEVNULL):
     proc = subprocess.Popen(args, env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL, start_new_session=True, pass_fds=pass_fds)
+                            stderr=stderr, start_new_session=True, pass_fds=pass_fds)
     children.append(proc)
     return proc
 
@@ -343,7 +357,7 @@ def main():
     program = sys.argv[1]
     app_env = dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LANG="C.UTF-8")
     app_env.pop("QT_ACCESSIBILITY", None)
-    start([program], app_env)
+    start([program], app_env, stderr=open(PROGRAM_LOG, "w"))
 
     app = wait_for("the program on the accessibility bus", lambda: (lambda a: a and main_window(a) and a)(program_app()))
     if not app:
@@ -419,18 +433,19 @@ def main():
     def about_open():
         return any(w is not None and bounded("a window's name", lambda: w.name).startswith("Programmist")
                    for w in windows(app))
-    check(wait_for("the About dialog", about_open, 8), "F1 opens no About dialog")
-    key("Escape")
-    check(wait_for("the About dialog closed", lambda: not about_open(), 8), "About does not close with Esc")
+    # Esc closes About; without it, Esc would end the program.
+    if check(wait_for("the About dialog", about_open, 8), "F1 opens no About dialog"):
+        key("Escape")
+        check(wait_for("the About dialog closed", lambda: not about_open(), 8), "About does not close with Esc")
     picture = find(window, "Programmist", "image")
     if check(picture is not None, "no About picture"):
         action = bounded("the action interface", picture.queryAction)
         names = [bounded("an action", action.getName, i) for i in range(action.nActions)]
         if check("Press" in names or "press" in names, "the About picture has no press action: %r" % names):
             bounded("the press action", action.doAction, [n.lower() for n in names].index("press"))
-            check(wait_for("the About dialog", about_open, 8), "the press action opens no About dialog")
-            key("Escape")
-            wait_for("the About dialog closed", lambda: not about_open(), 8)
+            if check(wait_for("the About dialog", about_open, 8), "the press action opens no About dialog"):
+                key("Escape")
+                wait_for("the About dialog closed", lambda: not about_open(), 8)
 
     print("every offset of the filled fields, and Ctrl+Left/Right", flush=True)
     day = find(window, "Päev", "text")
@@ -451,6 +466,7 @@ def main():
 
     if failures:
         print("%d failures" % len(failures))
+        show_program_log()
         return 1
     print("all well")
     return 0
@@ -458,9 +474,10 @@ def main():
 
 try:
     code = main()
-except Exception as e:  # a question that failed outright
+except Exception:  # a question that failed outright
     import traceback
     traceback.print_exc()
+    show_program_log()
     code = 1
 stop_all()
 sys.exit(code)
