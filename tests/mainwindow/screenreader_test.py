@@ -93,6 +93,11 @@ class Watchdog:
             self.what, self.deadline = what, time.monotonic() + QUERY_SECONDS
         try:
             return fn(*args)
+        except Exception as e:
+            # The library's own time-out, shorter than the watchdog's.
+            if "Did not receive a reply" in str(e):
+                give_up("no answer within %d ms to: %s (the program froze)" % (CALL_MS, what))
+            raise
         finally:
             with self.lock:
                 self.what = self.deadline = None
