@@ -15,6 +15,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -158,7 +159,11 @@ public:
             return;
         auto *later = new QTimer(window);
         later->setSingleShot(true);
-        QObject::connect(later, &QTimer::timeout, window, &frmProge::imgAbout_Click);
+        // A press that reaches a window under a notice opens nothing, as a click would not.
+        QObject::connect(later, &QTimer::timeout, window, [window] {
+            if (!QApplication::activeModalWidget())
+                window->imgAbout_Click();
+        });
         QObject::connect(later, &QTimer::timeout, later, &QObject::deleteLater);
         later->start(0);
     }
