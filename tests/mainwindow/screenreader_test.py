@@ -280,7 +280,7 @@ OBSERVATION = ["21", "06", "2003", "59", "26", "13", "24", "44", "42", "30"]
 SUNRISE, SUNSET = "03:59:53", "22:43:53"
 WINTER_SUNRISE, WINTER_SUNSET = "02:59:53", "21:43:53"
 
-ART = re.compile(r"¤|\*\*|#|@|,,")
+ART = re.compile(r"¤|\*\*|#|@|,,|''\s+,")  # the framed picture and the two waves
 LETTER_SPACED = re.compile(r"(?<!\S)(?:\w ){3,}\w(?!\S)")
 
 
