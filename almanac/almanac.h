@@ -52,7 +52,9 @@ struct SolarDay {
     // Indexed by Event; empty where the Sun does not cross that altitude.
     std::array<std::optional<UtcSeconds>, kEventCount> events;
     // From sunrise to sunset: 86400 where the Sun stays above the horizon,
-    // 0 where it stays below.
+    // 0 where it stays below. On the day it rises and does not set again
+    // before the day ends (or sets without having risen in it), the time it
+    // is up within this solar day.
     double dayLengthSeconds = 0;
 
     const std::optional<UtcSeconds> &operator[](Event e) const { return events[static_cast<int>(e)]; }
@@ -71,5 +73,11 @@ using UtcOffsetAt = std::function<int(std::int64_t utcSeconds)>;
 // then one row per date; events as ISO 8601 local date-times with the offset
 // at that instant, rounded to the second; day length as HH:MM:SS.
 std::string yearCsv(const std::vector<SolarDay> &days, const UtcOffsetAt &offsetAt);
+
+// One instant as the CSV writes it: 2026-06-22T00:16:05+03:00.
+std::string localDateTimeText(UtcSeconds instant, const UtcOffsetAt &offsetAt);
+
+// Whole seconds (0..86400) as HH:MM:SS; 86400 reads 24:00:00.
+std::string durationText(std::int64_t seconds);
 
 }  // namespace almanac

@@ -1,15 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStyleFactory>
 
+#include "app/commandline.h"
+#include "app/display.h"
 #include "mainwindow/frmProge.h"
 #include "shell/frmAlgus.h"
+#include "shell/look.h"
 #include "shell/pictures.h"
 #include "shell/program_info.h"
 
 int main(int argc, char *argv[])
 {
+    if (wantsCommandLine(argc, argv)) {
+        // The table needs no display: no QApplication.
+        QCoreApplication app(argc, argv);
+        return runCommandLine(QCoreApplication::arguments(), stdout, stderr);
+    }
+
+    ExpectDisplay(argc, argv);
     QApplication app(argc, argv);
+    DisplayConnected();
+    look::warnAboutMissingFaces();
     // The classic desktop look the windows were designed in: etched frames,
     // raised buttons.
     if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows")))
@@ -24,9 +37,14 @@ int main(int argc, char *argv[])
     auto *splash = new frmAlgus([] {
         auto *w = new frmProge;
         w->setAttribute(Qt::WA_DeleteOnClose);
+        // The main window gone, the program ends, whatever other window the
+        // platform may still count as open.
+        QObject::connect(w, &QObject::destroyed, qApp, &QCoreApplication::quit);
         w->show();
         return static_cast<QWidget *>(w);
     });
     splash->show();
-    return app.exec();
+    const int exitCode = QApplication::exec();
+    EndWithin(std::chrono::milliseconds(750), exitCode);
+    return exitCode;
 }

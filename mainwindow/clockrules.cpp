@@ -22,8 +22,13 @@ std::string utf8(char32_t c)
     } else if (c < 0x800) {
         s += char(0xC0 | (c >> 6));
         s += char(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
         s += char(0xE0 | (c >> 12));
+        s += char(0x80 | ((c >> 6) & 0x3F));
+        s += char(0x80 | (c & 0x3F));
+    } else {
+        s += char(0xF0 | (c >> 18));
+        s += char(0x80 | ((c >> 12) & 0x3F));
         s += char(0x80 | ((c >> 6) & 0x3F));
         s += char(0x80 | (c & 0x3F));
     }
@@ -68,6 +73,31 @@ std::string FormatJulianDate(double julianDate, char32_t decimalMark)
     std::string decimals = std::to_string(fraction);
     decimals.insert(0, 6 - decimals.size(), '0');
     return grouped + utf8(decimalMark) + decimals;
+}
+
+std::string TimeSeparator(std::u32string_view timeFormat)
+{
+    // Quoted text ('h', 'Uhr') is taken out; two quotes in a row stand for a
+    // quote sign, which is no separator either.
+    std::u32string unquoted;
+    bool quoted = false;
+    for (const char32_t c : timeFormat) {
+        if (c == U'\'')
+            quoted = !quoted;
+        else if (!quoted)
+            unquoted += c;
+    }
+    const auto hours = unquoted.find_first_of(U"hH");
+    if (hours == std::u32string::npos)
+        return ":";
+    const auto afterHours = unquoted.find_first_not_of(U"hH", hours);
+    const auto minutes = unquoted.find(U'm', hours);
+    if (afterHours == std::u32string::npos || minutes != afterHours + 1)
+        return ":";
+    const char32_t separator = unquoted[afterHours];
+    const bool letterOrDigit = (separator >= U'0' && separator <= U'9')
+        || (separator >= U'a' && separator <= U'z') || (separator >= U'A' && separator <= U'Z');
+    return letterOrDigit ? ":" : utf8(separator);
 }
 
 std::string FormatClock(int hour, int minute, int second, const std::string &separator)

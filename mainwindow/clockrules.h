@@ -2,6 +2,7 @@
 #pragma once
 // The texts of the window's title and clock as plain functions of a date-time.
 #include <string>
+#include <string_view>
 
 namespace clockrules {
 
@@ -24,6 +25,12 @@ double CurrentJulianDate(const LocalDateTime &now);
 // "2 452 811.500000": the whole part in groups of three separated by blanks,
 // the decimal mark, six decimals with halves rounded up.
 std::string FormatJulianDate(double julianDate, char32_t decimalMark);
+
+// The separator between hours and minutes in a time format of the user's
+// regional settings ("HH:mm", "H.mm", "HH 'h' mm"): quoted text is no
+// separator; where no single character stands between the hours and the
+// minutes, ":".
+std::string TimeSeparator(std::u32string_view timeFormat);
 
 // "HH:mm:ss" with the given separator.
 std::string FormatClock(int hour, int minute, int second, const std::string &separator);

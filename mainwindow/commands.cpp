@@ -72,6 +72,7 @@ void frmProge::cmdTühjenda_Click()
                           lblNurkC_Lo,     lblNurkD_Lo,   lblPäiHorKoh_Lo,       lblNurkE_Lo,
                           lblKohKeskP_Lo,  lblTühi_Lo,    lblKeskP_st_PäiLoo_ni, lblPäiLooKell})
         label->clear();
+    clearPreciseTimeTips();
     EnableInputFields();
     ResetSeasonHints();
     lblPöörlemiskiir->clear();
@@ -80,8 +81,8 @@ void frmProge::cmdTühjenda_Click()
     // arrives before the texts go, so that a screen reader, told of the focus
     // first, says where the user is.
     txtPäev->setFocus(Qt::OtherFocusReason);
-    txtPäev->clear();
-    txtKuu->clear();
+    emptyField(txtPäev);
+    emptyField(txtKuu);
     fraTulem->setTitle(QStringLiteral("Sisesta uued andmed..."));
     ResultsShown = 0;
     cboNimestik->setEnabled(true);

@@ -18,6 +18,10 @@ inline int fieldValue(const QLineEdit *field)
     return solar::FieldTextToInt16(field->text().toStdString()).value_or(0);
 }
 
+// Empties a field without an undo step: Ctrl+Z is refused in the fields, and
+// a history that is never used would only grow with every Clear.
+inline void emptyField(QLineEdit *field) { field->setText(QString()); }
+
 inline void ShowNotice(QWidget *owner, const fieldrules::NoticeText &n)
 {
     ShowNotice(owner, qs(n.title), qs(n.line1), qs(n.line2), qs(n.line3));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/frmProge.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -22,6 +22,7 @@ frmProge::~frmProge()
     // The controls are taken down after this part of the window: nothing they
     // report while going (a focus change, a signal) may reach a handler.
     tmrAeg->stop();
+    disconnect(qApp, nullptr, this, nullptr);
     for (QObject *child : findChildren<QObject *>()) {
         child->removeEventFilter(this);
         disconnect(child, nullptr, this, nullptr);

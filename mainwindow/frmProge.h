@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "almanac/almanac.h"
 #include "solar/observation.h"
 
 class QComboBox;
@@ -176,6 +177,13 @@ private:
     void tidyMinutesOrSeconds(QLineEdit *field);
     void tidyDayOrMonth(QLineEdit *field);
     void showStoredTimesShifted(double shiftHours, const QString &seasonTip);  // mainwindow/season.cpp
+    // The precise sunrise and sunset of the computed date (mainwindow/precise_times.cpp),
+    // shown as the event-time labels' tooltips in the season the labels show.
+    void computePreciseDay(const solar::Observation &obs, double latitude, double longitude);
+    void showPreciseTimeTips(bool summerTimeShown);
+    void clearPreciseTimeTips();
+    std::optional<almanac::SolarDay> preciseDay_;  // empty outside the years it covers
+    void keepSeasonTabStop();  // mainwindow/season.cpp
     // While the program moves the focus into a field to correct, the field it
     // leaves has not been left by the user: its leaving step does not run.
     bool correctingFocus_ = false;

@@ -118,7 +118,7 @@ void frmProge::focusForCorrection(QLineEdit *field)
 
 void frmProge::emptyAndCorrect(QLineEdit *field)
 {
-    field->clear();
+    emptyField(field);
     focusForCorrection(field);
 }
 

@@ -227,6 +227,9 @@ void frmProge::buildLayout()
     for (auto *opt : {optSuveaeg, optTalveaeg}) {
         opt->setFont(look::font(QStringLiteral("MS Sans Serif"), 8.25));
         look::paint(opt, look::kLavender, windowText);
+        // A button fills its background with the button colour; an option
+        // button stands on the lavender of its frame.
+        opt->setBackgroundRole(QPalette::Window);
         opt->setCursor(Qt::ArrowCursor);
         opt->setToolTip(seasonTip);
     }
@@ -244,7 +247,7 @@ void frmProge::buildLayout()
         cmd->setFont(look::font(QStringLiteral("Tahoma"), 12));
         QPalette p = cmd->palette();
         p.setColor(QPalette::Button, light3d);
-        p.setColor(QPalette::ButtonText, windowText);
+        look::setTextColour(p, windowText);
         cmd->setPalette(p);
         cmd->setCursor(Qt::ArrowCursor);
         cmd->setEnabled(false);

@@ -3,6 +3,7 @@
 // and the place combo cboPiirkond. Every text written into an input field is an
 // ordinary change of that field, so its change handling runs as for typing.
 #include "gazetteer/places.h"
+#include "mainwindow/fieldtext.h"
 #include "mainwindow/frmProge.h"
 #include "shell/notice.h"
 
@@ -30,7 +31,7 @@ void emptyPlaceFields(const frmProge &w)
 {
     for (QLineEdit *field : {w.txtLaiusKraad, w.txtLaiusMinut, w.txtLaiusSekund, w.txtPikkusKraad,
                              w.txtPikkusMinut, w.txtPikkusSekund, w.txtKõrgus})
-        field->clear();
+        emptyField(field);
 }
 
 }  // namespace

@@ -60,6 +60,8 @@ void frmProge::ComputeResults()
 
     ComputeSunriseColumn(*obs, day.dayOfYear, day.latitude, day.longitude);
     ComputeSunsetColumn(*obs, day.dayOfYear, day.latitude, day.longitude);
+    computePreciseDay(*obs, day.latitude, day.longitude);
+    showPreciseTimeTips(WinterTime == 0);
 
     ShowResultCaptions();
 

@@ -2,6 +2,7 @@
 // The season options: in the entering state they choose the season of the
 // next computation; while results are shown they re-show the four stored
 // clock times in the season clicked, never recomputing them.
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,6 +39,7 @@ void frmProge::optSuveaeg_Click()
         return;
     }
     showStoredTimesShifted(WinterTime != 0 ? 1.0 : 0.0, QStringLiteral(" Suveaeg "));
+    showPreciseTimeTips(true);
 }
 
 void frmProge::optTalveaeg_Click()
@@ -47,4 +49,25 @@ void frmProge::optTalveaeg_Click()
         return;
     }
     showStoredTimesShifted(WinterTime != 1 ? -1.0 : 0.0, QStringLiteral(" Talveaeg "));
+    showPreciseTimeTips(false);
+}
+
+void frmProge::keepSeasonTabStop()
+{
+    // Tab and Shift+Tab enter the season frame at the selected option, however
+    // it was selected (a click, the arrow keys, the month). The toolkit gives
+    // the tab stop to the option that last had the focus; while the focus is
+    // elsewhere, only the selected option keeps it.
+    const auto apply = [this] {
+        const QWidget *focus = QApplication::focusWidget();
+        if ((focus == optSuveaeg && !optSuveaeg->isChecked())
+            || (focus == optTalveaeg && !optTalveaeg->isChecked()))
+            return;
+        for (QRadioButton *opt : {optSuveaeg, optTalveaeg})
+            opt->setFocusPolicy(opt->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    connect(optSuveaeg, &QRadioButton::toggled, this, apply);
+    connect(optTalveaeg, &QRadioButton::toggled, this, apply);
+    connect(qApp, &QApplication::focusChanged, this, apply);
+    apply();
 }

@@ -9,6 +9,7 @@
 #include "mainwindow/clockrules.h"
 #include "mainwindow/frmProge.h"
 #include "shell/frmAbout.h"
+#include "shell/owner_hold.h"
 #include "shell/pictures.h"
 
 namespace {
@@ -21,18 +22,9 @@ clockrules::LocalDateTime toLocal(const QDateTime &dt)
 }
 
 // The separator between hours and minutes in the user's time format.
-QString timeSeparator()
+std::string timeSeparator()
 {
-    const QString format = QLocale().timeFormat(QLocale::ShortFormat);
-    const qsizetype h = format.indexOf(QLatin1Char('h'), 0, Qt::CaseInsensitive);
-    const qsizetype m = format.indexOf(QLatin1Char('m'));
-    if (h >= 0 && m > h) {
-        QString sep = format.mid(h, m - h);
-        sep.remove(QLatin1Char('h')).remove(QLatin1Char('H'));
-        if (!sep.isEmpty())
-            return sep;
-    }
-    return QStringLiteral(":");
+    return clockrules::TimeSeparator(QLocale().timeFormat(QLocale::ShortFormat).toStdU32String());
 }
 
 }  // namespace
@@ -59,7 +51,7 @@ void frmProge::tmrAeg_Timer()
     picJuuliusePäev->setText(QString::fromStdString(clockrules::FormatJulianDate(
         clockrules::CurrentJulianDate(local), mark.isEmpty() ? U'.' : mark.toUcs4().value(0, U'.'))));
     picKell->setText(QString::fromStdString(
-        clockrules::FormatClock(local.hour, local.minute, local.second, timeSeparator().toStdString())));
+        clockrules::FormatClock(local.hour, local.minute, local.second, timeSeparator())));
 }
 
 void frmProge::imgAbout_MouseMove() { imgAbout->setPixmap(imgHelves->pixmap()); }
@@ -69,7 +61,9 @@ void frmProge::Label4_MouseMove() { imgAbout->setPixmap(pictures::sun()); }
 
 void frmProge::imgAbout_Click()
 {
+    const OwnerHold hold(this);
     auto *about = new frmAbout(imgAbout, this);
     about->exec();
-    activateWindow();
+    if (hold.ownerAlive() && isVisible())
+        activateWindow();
 }

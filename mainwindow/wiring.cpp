@@ -58,6 +58,7 @@ void frmProge::connectHandlers()
 
     connect(optSuveaeg, &QRadioButton::clicked, this, &frmProge::optSuveaeg_Click);
     connect(optTalveaeg, &QRadioButton::clicked, this, &frmProge::optTalveaeg_Click);
+    keepSeasonTabStop();
 
     // A pick: a line chosen from the list, or stepped to with the arrow keys.
     connect(cboNimestik, &QComboBox::activated, this, &frmProge::cboNimestik_Click);

@@ -6,6 +6,29 @@ include(GNUInstallDirs)
 
 set(VORANDEL_ICON_SIZES 16 24 32 48 64 128 256)
 
+# The windows are laid out for these faces (Liberation Sans has Arial's
+# metrics). The Debian package depends on their packages; an installation by
+# `cmake --install` does not bring them, so say so here.
+find_program(VORANDEL_FC_MATCH fc-match)
+if(VORANDEL_FC_MATCH)
+    foreach(face_and_package "Liberation Sans=fonts-liberation" "Liberation Serif=fonts-liberation"
+                             "DejaVu Sans=fonts-dejavu-core")
+        string(REPLACE "=" ";" face_and_package "${face_and_package}")
+        list(GET face_and_package 0 face)
+        list(GET face_and_package 1 package)
+        execute_process(COMMAND ${VORANDEL_FC_MATCH} -f "%{family}" "${face}"
+                        OUTPUT_VARIABLE matched ERROR_QUIET RESULT_VARIABLE failed)
+        string(REPLACE "," ";" matched_families "${matched}")
+        if(failed OR NOT face IN_LIST matched_families)
+            message(WARNING "The font \"${face}\" is not installed (fc-match gives \"${matched}\"); "
+                            "install the Debian package ${package}, or some values will not fit their labels.")
+        endif()
+    endforeach()
+else()
+    message(WARNING "fc-match not found: cannot check that the fonts Vorandel is laid out for are installed "
+                    "(Debian packages fonts-liberation and fonts-dejavu-core).")
+endif()
+
 # The program links only to system libraries: no run-time search path.
 set_target_properties(vorandel PROPERTIES INSTALL_RPATH "")
 install(TARGETS vorandel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

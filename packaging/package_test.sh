@@ -52,7 +52,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Description)" ] || fail "no Description"
 checks=$((checks + 5))
 depends=$(field Depends)
-for p in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation fonts-dejavu-core libc6; do
+for p in libqt6widgets6 libqt6gui6 libqt6core6 liberfa1 fonts-liberation fonts-dejavu-core libc6; do
     grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
     ok
 done
@@ -76,6 +76,10 @@ ok
 file -b "$tmp/root/usr/bin/vorandel" | grep -q '^ELF .* executable' \
     || file -b "$tmp/root/usr/bin/vorandel" | grep -q '^ELF .* pie executable' \
     || fail "usr/bin/vorandel: $(file -b "$tmp/root/usr/bin/vorandel")"
+ok
+# The packaged program answers on its command line without any display.
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$tmp/root/usr/bin/vorandel" --version)" = "Vorandel $version" ] \
+    || fail "usr/bin/vorandel --version does not say Vorandel $version"
 ok
 for s in "${sizes[@]}"; do
     png=$tmp/root/usr/share/icons/hicolor/${s}x${s}/apps/vorandel.png

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/look.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
+#include <cstdio>
 
 namespace look {
 
@@ -54,12 +56,40 @@ void paint(QWidget *w, const QColor &background, const QColor &text)
         p.setColor(QPalette::Window, background);
         w->setAutoFillBackground(true);
     }
-    if (text.isValid()) {
-        p.setColor(QPalette::WindowText, text);
-        p.setColor(QPalette::Text, text);
-        p.setColor(QPalette::ButtonText, text);
-    }
+    if (text.isValid())
+        setTextColour(p, text);
     w->setPalette(p);
+}
+
+void setTextColour(QPalette &palette, const QColor &text)
+{
+    // The disabled group keeps the style's own colours: a disabled control
+    // is greyed out as on every other window.
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::ButtonText, text);
+    }
+}
+
+QStringList missingFaceWarnings(const QStringList &installedFamilies)
+{
+    QStringList lines;
+    for (const MappedFace &face : kMappedFaces) {
+        const QString family = QString::fromLatin1(face.family);
+        if (!installedFamilies.contains(family, Qt::CaseInsensitive))
+            lines.append(
+                QStringLiteral("vorandel: warning: the font \"%1\" is not installed (Debian package %2);"
+                               " some values may not fit their labels")
+                    .arg(family, QString::fromLatin1(face.debianPackage)));
+    }
+    return lines;
+}
+
+void warnAboutMissingFaces()
+{
+    for (const QString &line : missingFaceWarnings(QFontDatabase::families()))
+        std::fprintf(stderr, "%s\n", qPrintable(line));
 }
 
 }  // namespace look

@@ -3,7 +3,9 @@
 // Fonts and colours of the designer, mapped to what the system has.
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 
@@ -26,5 +28,28 @@ void fitText(QLabel *label);
 
 // Sets the background (and, when valid, the text colour) of a widget.
 void paint(QWidget *w, const QColor &background, const QColor &text = QColor());
+
+// Sets the text colour of an enabled control; a disabled one keeps the
+// style's disabled text colour.
+void setTextColour(QPalette &palette, const QColor &text);
+
+// The installed faces the designer's faces are mapped to, with the Debian
+// package that brings each. Without them the nearest face is wider, and
+// values are cut at the edge of their labels.
+struct MappedFace {
+    const char *family;
+    const char *debianPackage;
+};
+inline constexpr MappedFace kMappedFaces[] = {
+    {"Liberation Sans", "fonts-liberation"},
+    {"Liberation Serif", "fonts-liberation"},
+    {"DejaVu Sans", "fonts-dejavu-core"},
+};
+
+// One warning line for every mapped face missing from the installed families.
+QStringList missingFaceWarnings(const QStringList &installedFamilies);
+
+// Writes those lines for the faces of this system to standard error.
+void warnAboutMissingFaces();
 
 }  // namespace look

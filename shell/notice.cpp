@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 
 #include "shell/frmViga.h"
+#include "shell/owner_hold.h"
 
 namespace {
 int beeps = 0;
@@ -22,6 +24,8 @@ void ShowNotice(QWidget *owner, const QString &title, const QString &line1, cons
                 const QString &line3)
 {
     Beep();
+    const OwnerHold hold(owner);
+    const QPointer<QWidget> stillThere(owner);
     // A new dialog each time, so lines of an earlier notice never linger.
     auto *dialog = new frmViga(owner);
     dialog->setWindowTitle(title);
@@ -31,6 +35,6 @@ void ShowNotice(QWidget *owner, const QString &title, const QString &line1, cons
     dialog->exec();
     // The owner takes the input back at once (some platforms leave no window
     // active when a modal dialog closes).
-    if (owner && owner->isVisible())
-        owner->window()->activateWindow();
+    if (stillThere && stillThere->isVisible())
+        stillThere->window()->activateWindow();
 }

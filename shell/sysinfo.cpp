@@ -3,9 +3,11 @@
 
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "shell/owner_hold.h"
 #include "shell/program_info.h"
 
 using namespace Qt::StringLiterals;
@@ -26,14 +28,19 @@ Platform systemPlatform()
 
 void ShowSysInfoUnavailable(QWidget *parent)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(ProgramInfo.Title),
-                    u"Süsteemi Informatsioon on hetkel kättesaamatu"_s, QMessageBox::Ok, parent);
-    box.setObjectName(u"msgSysInfo"_s);
-    box.exec();
+    const OwnerHold hold(parent);
+    const QPointer<QWidget> stillThere(parent);
+    // On the heap: a box on the stack would be deleted twice if its parent
+    // went while it was open.
+    auto *box = new QMessageBox(QMessageBox::NoIcon, QString::fromUtf8(ProgramInfo.Title),
+                                u"Süsteemi Informatsioon on hetkel kättesaamatu"_s, QMessageBox::Ok, parent);
+    box->setObjectName(u"msgSysInfo"_s);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->exec();
     // The About dialog takes the input back at once (some platforms leave no
     // window active when a modal box closes).
-    if (parent && parent->isVisible())
-        parent->window()->activateWindow();
+    if (stillThere && stillThere->isVisible())
+        stillThere->window()->activateWindow();
 }
 
 namespace {

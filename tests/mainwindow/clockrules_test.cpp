@@ -38,3 +38,37 @@ TEST(Clock, Text)
     EXPECT_EQ(FormatClock(9, 5, 3, ":"), "09:05:03");
     EXPECT_EQ(FormatClock(23, 59, 59, "."), "23.59.59");
 }
+
+struct SeparatorRow {
+    const char *name;
+    std::u32string_view format;
+    std::string separator;
+};
+
+// Short time formats as the regional settings of several languages give them.
+class ClockSeparator : public testing::TestWithParam<SeparatorRow>
+{
+};
+
+TEST_P(ClockSeparator, FromTheTimeFormat)
+{
+    EXPECT_EQ(TimeSeparator(GetParam().format), GetParam().separator);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, ClockSeparator,
+    testing::Values(SeparatorRow{"Estonian", U"HH:mm", ":"}, SeparatorRow{"Finnish", U"H.mm", "."},
+                    SeparatorRow{"Danish", U"HH.mm", "."}, SeparatorRow{"AmericanEnglish", U"h:mm AP", ":"},
+                    SeparatorRow{"Korean", U"AP h:mm", ":"},
+                    // The quoted letter is no separator: two blanks stand between.
+                    SeparatorRow{"CanadianFrench", U"HH 'h' mm", ":"},
+                    // Text quoted after the minutes does not count either.
+                    SeparatorRow{"Bulgarian", U"H:mm 'ч'.", ":"},
+                    SeparatorRow{"QuotedSeparatorOnly", U"HH'.'mm", ":"},
+                    SeparatorRow{"QuotedHourLetter", U"'h'HH.mm", "."},
+                    SeparatorRow{"QuoteSignBetween", U"HH''mm", ":"},
+                    SeparatorRow{"NonAsciiSeparator", U"HH\u2236mm", "\u2236"},
+                    SeparatorRow{"LetterBetween", U"HHxmm", ":"}, SeparatorRow{"NoSeparator", U"HHmm", ":"},
+                    SeparatorRow{"MinutesFirst", U"mm:HH", ":"}, SeparatorRow{"NoHours", U"mm:ss", ":"},
+                    SeparatorRow{"Empty", U"", ":"}, SeparatorRow{"HoursAtTheEnd", U"mm HH", ":"}),
+    [](const testing::TestParamInfo<SeparatorRow> &row) { return std::string(row.param.name); });

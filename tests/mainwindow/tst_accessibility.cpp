@@ -41,8 +41,8 @@ bool aboutOpensWith(QObject *context, Open open)
             about->cmdOK->click();
     });
     open();
-    QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 2000);
-    return opened;
+    const bool closed = QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 2000);
+    return opened && closed;
 }
 
 }  // namespace

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The year table as text: one CSV row per date, the events in the legal
+// clock's local time with its offset at each instant.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "almanac/almanac.h"
+#include "almanac/timescales.h"
+
+namespace almanac {
+
+namespace {
+
+constexpr char kHeader[] = "date,astronomical_dawn,nautical_dawn,civil_dawn,sunrise,solar_noon,sunset,"
+                           "civil_dusk,nautical_dusk,astronomical_dusk,day_length";
+constexpr char kLineEnd[] = "\r\n";
+
+std::int64_t roundedSeconds(UtcSeconds s) { return static_cast<std::int64_t>(std::floor(s + 0.5)); }
+
+// Floor division: days and seconds of the day also before 1970.
+std::int64_t floorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
+}
+
+void appendDate(std::string &out, CivilDate d)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    out += buf;
+}
+
+}  // namespace
+
+std::string localDateTimeText(UtcSeconds instant, const UtcOffsetAt &offsetAt)
+{
+    const std::int64_t utc = roundedSeconds(instant);
+    const int offset = offsetAt(utc);
+    const std::int64_t local = utc + offset;
+    const std::int64_t day = floorDiv(local, 86400);
+    const auto secondOfDay = static_cast<int>(local - day * 86400);
+
+    std::string out;
+    appendDate(out, civilFromDays(day));
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "T%02d:%02d:%02d", secondOfDay / 3600, secondOfDay / 60 % 60,
+                  secondOfDay % 60);
+    out += buf;
+    const int a = std::abs(offset);
+    // ISO 8601 has no seconds in an offset; the rare historical offset that
+    // has them (local mean times) is written with them, as +HH:MM:SS.
+    if (a % 60 == 0)
+        std::snprintf(buf, sizeof buf, "%c%02d:%02d", offset < 0 ? '-' : '+', a / 3600, a / 60 % 60);
+    else
+        std::snprintf(buf, sizeof buf, "%c%02d:%02d:%02d", offset < 0 ? '-' : '+', a / 3600, a / 60 % 60,
+                      a % 60);
+    out += buf;
+    return out;
+}
+
+std::string durationText(std::int64_t seconds)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", static_cast<int>(seconds / 3600),
+                  static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
+    return buf;
+}
+
+std::string yearCsv(const std::vector<SolarDay> &days, const UtcOffsetAt &offsetAt)
+{
+    std::string out;
+    out.reserve(32 + days.size() * 260);
+    out += kHeader;
+    out += kLineEnd;
+    for (const SolarDay &day : days) {
+        appendDate(out, day.date);
+        for (const std::optional<UtcSeconds> &event : day.events) {
+            out += ',';
+            if (event)
+                out += localDateTimeText(*event, offsetAt);
+        }
+        out += ',';
+        // Where both happen, the difference of the two times as written, so
+        // that the row adds up.
+        const std::optional<UtcSeconds> &rise = day[Event::Sunrise];
+        const std::optional<UtcSeconds> &set = day[Event::Sunset];
+        const std::int64_t length = rise && set ? roundedSeconds(*set) - roundedSeconds(*rise)
+                                                : roundedSeconds(day.dayLengthSeconds);
+        out += durationText(length);
+        out += kLineEnd;
+    }
+    return out;
+}
+
+}  // namespace almanac

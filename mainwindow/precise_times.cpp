@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The precise sunrise and sunset beside the window's own: the tooltip and the
+// accessible description of the two event-time labels. The labels themselves
+// keep the window's figures.
+#include <QDateTime>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimeZone>
+
+#include <cmath>
+
+#include "mainwindow/frmProge.h"
+#include "mainwindow/precisetips.h"
+#include "shell/legalclock.h"
+
+void frmProge::computePreciseDay(const solar::Observation &obs, double latitude, double longitude)
+{
+    preciseDay_.reset();
+    if (obs.year < almanac::kFirstYear || obs.year > almanac::kLastYear)
+        return;
+    preciseDay_ = almanac::solarDay({latitude, longitude, static_cast<double>(obs.heightMetres)},
+                                    {obs.year, obs.month, obs.day});
+}
+
+void frmProge::showPreciseTimeTips(bool summerTimeShown)
+{
+    const int shownOffset
+        = summerTimeShown ? precisetips::kSummerTimeOffsetSeconds : precisetips::kWinterTimeOffsetSeconds;
+    // Read from the system's zone data once.
+    static const QTimeZone zone(kDefaultZoneId);
+    for (const auto &[label, event] : {std::pair{lblPäiTõuKell, almanac::Event::Sunrise},
+                                       std::pair{lblPäiLooKell, almanac::Event::Sunset}}) {
+        std::string tip = precisetips::OutOfRangeTip();
+        if (preciseDay_) {
+            precisetips::LegalClock legal{shownOffset, false};
+            if (const std::optional<almanac::UtcSeconds> &instant = (*preciseDay_)[event]) {
+                const QDateTime at = QDateTime::fromSecsSinceEpoch(
+                    static_cast<qint64>(std::floor(*instant + 0.5)), QTimeZone::utc());
+                legal = {zone.offsetFromUtc(at), zone.isDaylightTime(at)};
+            }
+            tip = precisetips::EventTip(*preciseDay_, event, shownOffset, legal);
+        }
+        const QString text = QString::fromStdString(tip);
+        label->setToolTip(text);
+        label->setAccessibleDescription(text);
+    }
+}
+
+void frmProge::clearPreciseTimeTips()
+{
+    preciseDay_.reset();
+    for (QLabel *label : {lblPäiTõuKell, lblPäiLooKell}) {
+        label->setToolTip(QString());
+        label->setAccessibleDescription(QString());
+    }
+}

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindow/precisetips.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "almanac/timescales.h"
+
+namespace precisetips {
+
+namespace {
+
+std::int64_t floorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
+}
+
+// The clock time of an instant at an offset, rounded to the second, with the
+// day named where it is not the window's date.
+std::string clockText(almanac::UtcSeconds instant, int offsetSeconds, almanac::CivilDate date)
+{
+    const std::int64_t local = static_cast<std::int64_t>(std::floor(instant + 0.5)) + offsetSeconds;
+    const std::int64_t day = floorDiv(local, 86400);
+    const auto second = static_cast<int>(local - day * 86400);
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", second / 3600, second / 60 % 60, second % 60);
+    std::string text = buf;
+    const std::int64_t own = almanac::daysFromCivil(date);
+    if (day > own)
+        text += " järgmisel päeval";
+    else if (day < own)
+        text += " eelmisel päeval";
+    return text;
+}
+
+}  // namespace
+
+std::string LegalClockName(const LegalClock &legal)
+{
+    if (legal.offsetSeconds == kSummerTimeOffsetSeconds && legal.daylightSaving)
+        return "suveaeg";
+    if (legal.offsetSeconds == kWinterTimeOffsetSeconds && !legal.daylightSaving)
+        return "talveaeg";
+    const int a = std::abs(legal.offsetSeconds);
+    char buf[32];
+    if (a % 3600 == 0)
+        std::snprintf(buf, sizeof buf, "GMT %c%d", legal.offsetSeconds < 0 ? '-' : '+', a / 3600);
+    else
+        std::snprintf(buf, sizeof buf, "GMT %c%d:%02d", legal.offsetSeconds < 0 ? '-' : '+', a / 3600,
+                      a / 60 % 60);
+    std::string name = buf;
+    if (legal.daylightSaving)
+        name += ", suveaeg";
+    return name;
+}
+
+std::string EventTip(const almanac::SolarDay &day, almanac::Event event, int shownOffsetSeconds,
+                     const LegalClock &legal)
+{
+    const bool rising = event == almanac::Event::Sunrise;
+    const std::optional<almanac::UtcSeconds> &instant = day[event];
+    if (!instant) {
+        const bool otherHappens = day[rising ? almanac::Event::Sunset : almanac::Event::Sunrise].has_value();
+        std::string text
+            = rising ? " Täpsemalt: Päike ei tõuse sel ööpäeval" : " Täpsemalt: Päike ei looju sel ööpäeval";
+        if (!otherHappens)
+            text
+                += day.dayLengthSeconds > 0 ? ", on kogu aeg horisondi kohal" : ", on kogu aeg horisondi all";
+        return text + " ";
+    }
+    std::string text = " Täpsemalt: " + clockText(*instant, shownOffsetSeconds, day.date);
+    if (legal.offsetSeconds != shownOffsetSeconds)
+        text += " (seaduslik aeg: " + clockText(*instant, legal.offsetSeconds, day.date) + ", "
+            + LegalClockName(legal) + ")";
+    return text + " ";
+}
+
+std::string OutOfRangeTip() { return " Täpsem aeg arvutatakse ainult aastatele 1900–3000 "; }
+
+}  // namespace precisetips

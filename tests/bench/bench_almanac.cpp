@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The precise computation: one place-year of all nine events, the same
+// written as the command line writes it, and the one day the window asks for.
+#include <QTimeZone>
+#include <QtTest>
+
+#include "almanac/almanac.h"
+#include "shell/legalclock.h"
+
+namespace {
+
+const almanac::Place kTallinn{59.437, 24.745, 0};
+
+}  // namespace
+
+class bench_almanac : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void placeYear();
+    void placeYearAsCsv();
+    void oneSolarDay();
+};
+
+void bench_almanac::placeYear()
+{
+    std::size_t rows = 0;
+    QBENCHMARK { rows = almanac::yearTable(kTallinn, 2026).size(); }
+    QCOMPARE(rows, std::size_t{365});
+}
+
+// With the legal clock asked for every instant (QTimeZone) and the text.
+void bench_almanac::placeYearAsCsv()
+{
+    const almanac::UtcOffsetAt clock = legalClock(QTimeZone(kDefaultZoneId));
+    std::size_t bytes = 0;
+    QBENCHMARK { bytes = almanac::yearCsv(almanac::yearTable(kTallinn, 2026), clock).size(); }
+    QVERIFY(bytes > 365 * 100);
+}
+
+void bench_almanac::oneSolarDay()
+{
+    double noon = 0;
+    QBENCHMARK { noon = *almanac::solarDay(kTallinn, {2026, 3, 30})[almanac::Event::SolarNoon]; }
+    QVERIFY(noon > 0);
+}
+
+QTEST_GUILESS_MAIN(bench_almanac)
+#include "bench_almanac.moc"
