@@ -7,9 +7,15 @@
 // The result labels are written from many places (the computation, the season
 // switch, Clear), so their spoken name is not stored: an accessible interface
 // of their own builds it from the label's current text whenever it is asked.
+//
+// What a command has done is said where it leaves the focus: Calculate's
+// sunrise and sunset on Clear, a season switch's times on the option, a place
+// pick's coordinates on the day field. The decorative pictures of the results
+// frame are no text and are left out of the tree.
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -17,10 +23,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <algorithm>
 
+#include "mainwindow/accessible_text.h"
 #include "mainwindow/frmProge.h"
+#include "mainwindow/textunits.h"
 
 namespace {
 
@@ -36,6 +45,28 @@ bool holdsDigit(const QString &text)
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
 }
 
+QString qtText(const std::u16string &text) { return QString::fromStdU16String(text); }
+
+QString spokenWords(const QString &text)
+{
+    return qtText(textunits::withoutLetterSpacing(text.toStdU16String()));
+}
+
+// A value label's text with its meaning before it: "Päike tõuseb kell 03:59:53".
+QString spokenValue(const QLabel *label)
+{
+    const QString value = label->text().trimmed();
+    const QString prefix = label->property(kSpokenPrefix).toString();
+    if (prefix.isEmpty())
+        return QString();  // a filler row
+    if (value.isEmpty())
+        return prefix;
+    const QString polarPrefix = label->property(kSpokenPolarPrefix).toString();
+    if (!polarPrefix.isEmpty() && !holdsDigit(value))
+        return polarPrefix + QLatin1Char(' ') + value;
+    return prefix + QLatin1Char(' ') + value;
+}
+
 class ValueLabelAccessible : public QAccessibleWidget
 {
 public:
@@ -46,22 +77,95 @@ public:
     QString text(QAccessible::Text t) const override
     {
         const auto *label = static_cast<const QLabel *>(widget());
-        const QString value = label->text().trimmed();
         switch (t) {
-        case QAccessible::Name: {
-            const QString prefix = label->property(kSpokenPrefix).toString();
-            if (prefix.isEmpty())
-                return QString();  // a filler row
-            if (value.isEmpty())
-                return prefix;
-            const QString polarPrefix = label->property(kSpokenPolarPrefix).toString();
-            if (!polarPrefix.isEmpty() && !holdsDigit(value))
-                return polarPrefix + QLatin1Char(' ') + value;
-            return prefix + QLatin1Char(' ') + value;
-        }
-        case QAccessible::Value: return value;
+        case QAccessible::Name: return spokenValue(label);
+        case QAccessible::Value: return label->text().trimmed();
         default: return QAccessibleWidget::text(t);
         }
+    }
+};
+
+// A caption label of the results frame shows a piece of a character picture
+// until the first computation writes the row captions: while it does, it is
+// left out of the frame's children.
+constexpr char kDecorativePattern[] = "vorandelDecorativePattern";
+
+bool isDecorative(const QWidget *w)
+{
+    const QVariant pattern = w->property(kDecorativePattern);
+    const auto *label = qobject_cast<const QLabel *>(w);
+    return label && pattern.isValid() && label->text() == pattern.toString();
+}
+
+QList<QWidget *> shownChildren(const QWidget *parent)
+{
+    QList<QWidget *> shown;
+    for (QObject *o : parent->children()) {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (w && !w->isWindow() && !isDecorative(w))
+            shown.append(w);
+    }
+    return shown;
+}
+
+class ResultsFrameAccessible : public QAccessibleWidget
+{
+public:
+    explicit ResultsFrameAccessible(QGroupBox *frame)
+        : QAccessibleWidget(frame, QAccessible::Grouping)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QGroupBox *>(widget())->title();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return int(shownChildren(widget()).size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> shown = shownChildren(widget());
+        if (index < 0 || index >= shown.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(shown.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child)
+            return -1;
+        return int(shownChildren(widget()).indexOf(qobject_cast<QWidget *>(child->object())));
+    }
+};
+
+// The About picture: a press opens the About dialog, as a click or F1 does.
+// The dialog is modal, so it is opened after the screen reader's request has
+// been answered.
+class AboutPictureAccessible : public QAccessibleWidget
+{
+public:
+    explicit AboutPictureAccessible(QLabel *picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic)
+    { }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString &action) const override
+    {
+        return action == pressAction() ? QStringList{QStringLiteral("F1")} : QStringList();
+    }
+    void doAction(const QString &action) override
+    {
+        auto *window = qobject_cast<frmProge *>(widget()->window());
+        if (action != pressAction() || !window)
+            return;
+        auto *later = new QTimer(window);
+        later->setSingleShot(true);
+        // A press that reaches a window under a notice opens nothing, as a click would not.
+        QObject::connect(later, &QTimer::timeout, window, [window] {
+            if (!QApplication::activeModalWidget())
+                window->imgAbout_Click();
+        });
+        QObject::connect(later, &QTimer::timeout, later, &QObject::deleteLater);
+        later->start(0);
     }
 };
 
@@ -110,18 +214,101 @@ public:
     }
 };
 
+constexpr char kResultsFrame[] = "vorandelResultsFrame";
+constexpr char kAboutPicture[] = "vorandelAboutPicture";
+
 QAccessibleInterface *windowFactory(const QString &, QObject *object)
 {
     if (auto *label = qobject_cast<QLabel *>(object); label && label->property(kSpokenPrefix).isValid())
         return new ValueLabelAccessible(label);
+    if (auto *label = qobject_cast<QLabel *>(object); label && label->property(kAboutPicture).toBool())
+        return new AboutPictureAccessible(label);
     if (auto *combo = qobject_cast<QComboBox *>(object); combo && combo->property(kNamedList).toBool())
         return new NamedListAccessible(combo);
+    if (auto *frame = qobject_cast<QGroupBox *>(object); frame && frame->property(kResultsFrame).toBool())
+        return new ResultsFrameAccessible(frame);
+    // Every one-line field of the program, the lists' own text fields included.
+    if (auto *edit = qobject_cast<QLineEdit *>(object); edit && edit->echoMode() == QLineEdit::Normal)
+        return newLineEditAccessible(edit);
     return nullptr;
 }
 
 bool isOurs(QAccessibleInterface *iface)
 {
-    return dynamic_cast<ValueLabelAccessible *>(iface) || dynamic_cast<NamedListAccessible *>(iface);
+    return dynamic_cast<ValueLabelAccessible *>(iface) || dynamic_cast<NamedListAccessible *>(iface)
+        || dynamic_cast<ResultsFrameAccessible *>(iface) || dynamic_cast<AboutPictureAccessible *>(iface)
+        || isLineEditAccessible(iface);
+}
+
+// The sunrise and sunset as a screen reader says them.
+QString spokenSunTimes(const frmProge *w)
+{
+    QString sunset = spokenValue(w->lblPäiLooKell);
+    if (!sunset.isEmpty())
+        sunset[0] = sunset[0].toLower();
+    return spokenValue(w->lblPäiTõuKell) + QStringLiteral(", ") + sunset;
+}
+
+void describe(QWidget *w, const QString &description)
+{
+    if (w->accessibleDescription() != description)
+        w->setAccessibleDescription(description);
+}
+
+// Says what a command has just done through the description of the control
+// that the command gives the focus to, set as the focus arrives, before the
+// screen reader is told of the focus: the sunrise and sunset on Clear after
+// Calculate, the filled coordinates on the day field after a place pick.
+class FocusDescriber : public QObject
+{
+public:
+    explicit FocusDescriber(frmProge *window)
+        : QObject(window)
+    { }
+
+    bool placePicked = false;  // from a place pick to the end of its handling
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // While the window is taken down its controls still pass the focus
+        // on; by then it is no longer a frmProge, and nothing is said.
+        auto *w = qobject_cast<frmProge *>(parent());
+        if (!w)
+            return false;
+        if (watched == w->cmdTühjenda && event->type() == QEvent::FocusIn) {
+            describe(w->cmdTühjenda,
+                     w->ResultsShown == 1
+                         ? spokenSunTimes(w) + QStringLiteral(". ") + w->cmdTühjenda->toolTip().trimmed()
+                         : QString());
+        } else if (watched == w->txtPäev && event->type() == QEvent::FocusIn && placePicked) {
+            describe(w->txtPäev,
+                     QStringLiteral("Koordinaadid ja kõrgus täidetud: ")
+                         + spokenWords(w->cboPiirkond->currentText()) + QStringLiteral(". ")
+                         + w->txtPäev->toolTip().trimmed());
+        } else if (watched == w->txtPäev && event->type() == QEvent::FocusOut) {
+            placePicked = false;
+            describe(w->txtPäev, QString());  // the hint again
+        }
+        return false;
+    }
+};
+
+// Each season option by its own meaning; while results are shown the option
+// selected also says the sunrise and sunset it shows. A switch gives the
+// option the focus after it has re-timed the labels, so the screen reader
+// hears the new times as the focus arrives (or, where the option had the
+// focus already, as its description changes).
+void describeSeasonOptions(frmProge *w)
+{
+    const std::pair<QRadioButton *, QString> options[] = {
+        {w->optSuveaeg, QStringLiteral("Kellaajad suveajas, GMT +3")},
+        {w->optTalveaeg, QStringLiteral("Kellaajad talveajas, GMT +2")},
+    };
+    for (const auto &[option, meaning] : options) {
+        const bool showsTimes = w->ResultsShown == 1 && option->isChecked();
+        describe(option, showsTimes ? meaning + QStringLiteral(". ") + spokenSunTimes(w) : meaning);
+    }
 }
 
 // Tells a screen reader that a field's description changed whenever its
@@ -174,10 +361,86 @@ void frmProge::setUpAccessibility()
     cboPiirkond->setAccessibleName(QStringLiteral("Koht"));
     cboNimestik->setProperty(kNamedList, true);
     cboPiirkond->setProperty(kNamedList, true);
+    // The hint spells its words out letter by letter; said as words.
+    cboNimestik->setAccessibleDescription(spokenWords(cboNimestik->toolTip()));
     optSuveaeg->setAccessibleName(QStringLiteral("Suveaeg"));
     optTalveaeg->setAccessibleName(QStringLiteral("Talveaeg"));
+    // Each option by its own meaning (their tooltips tell the season of the
+    // times shown, the same on both).
+    describeSeasonOptions(this);
     fraSesoon->setAccessibleName(QStringLiteral("Sesoon"));
+    fraTõus->setAccessibleName(QStringLiteral("Tõus"));
+    fraLoojang->setAccessibleName(QStringLiteral("Loojang"));
+    fraTulem->setProperty(kResultsFrame, true);
     imgAbout->setAccessibleName(QStringLiteral("Programmist"));
+    imgAbout->setAccessibleDescription(QStringLiteral("Teave programmi kohta, klahv F1"));
+    imgAbout->setProperty(kAboutPicture, true);
+
+    // The unit signs are said as words.
+    for (QLabel *degrees : {Label8, Label11})
+        degrees->setAccessibleName(QStringLiteral("kraadi"));
+    for (QLabel *minutes : {Label9, Label12})
+        minutes->setAccessibleName(QStringLiteral("minutit"));
+    for (QLabel *seconds : {Label10, Label13})
+        seconds->setAccessibleName(QStringLiteral("sekundit"));
+    Label14->setAccessibleName(QStringLiteral("meetrit"));
+
+    // The lines of both lists as words; the empty line says what it is.
+    auto nameLines = [](QComboBox *list, int first, int last) {
+        for (int i = first; i <= last; ++i) {
+            const QString text = list->itemText(i);
+            const QString spoken = text.isEmpty() ? QStringLiteral("Eraldusjoon") : spokenWords(text);
+            if (spoken != text)
+                list->setItemData(i, spoken, Qt::AccessibleTextRole);
+        }
+    };
+    nameLines(cboNimestik, 0, cboNimestik->count() - 1);
+    connect(cboPiirkond->model(), &QAbstractItemModel::rowsInserted, cboPiirkond,
+            [list = cboPiirkond, nameLines](const QModelIndex &, int first, int last) {
+                nameLines(list, first, last);
+            });
+
+    // The row captions replace the character pictures once: from then on they
+    // are children of the results frame.
+    const QList<QLabel *> captions = {lblPäevNädaNr_Aastas,
+                                      lblNurkA,
+                                      lblNurkB,
+                                      lblNurkC,
+                                      lblNurkD,
+                                      lblPäikKõrgHoriKohal,
+                                      lblNurkE,
+                                      lblKohaKeskpäev,
+                                      lblPäikTõus_st_Keskpäev_ni,
+                                      lblKeskpäev_st_PäikLooj_ni,
+                                      lblPäikTõusLoojKell,
+                                      lblMaaPöörKiir,
+                                      lblMaaRaskKiir};
+    for (QLabel *caption : captions)
+        caption->setProperty(kDecorativePattern, caption->text());
+    connect(cmdArvuta, &QPushButton::clicked, this, [captions] {
+        for (QLabel *caption : captions) {
+            if (!isDecorative(caption) && caption->property(kDecorativePattern).isValid()) {
+                caption->setProperty(kDecorativePattern, QVariant());
+                QAccessibleEvent added(caption, QAccessible::ObjectCreated);
+                QAccessible::updateAccessibility(&added);
+            }
+        }
+    });
+
+    // What a command has done is said where it puts the focus.
+    auto *describer = new FocusDescriber(this);
+    cmdTühjenda->installEventFilter(describer);
+    txtPäev->installEventFilter(describer);
+    // A pick first changes the list's line, then runs its handler (which
+    // moves the focus), then this window's own handling after it.
+    connect(cboPiirkond, &QComboBox::currentIndexChanged, describer,
+            [describer](int index) { describer->placePicked = index >= 0; });
+    connect(cboPiirkond, &QComboBox::activated, describer, [describer] { describer->placePicked = false; });
+    for (QPushButton *command : {cmdArvuta, cmdTühjenda})
+        connect(command, &QPushButton::clicked, this, [this] { describeSeasonOptions(this); });
+    for (QRadioButton *option : {optSuveaeg, optTalveaeg})
+        connect(option, &QRadioButton::clicked, this, [this] { describeSeasonOptions(this); });
+    connect(cmdTühjenda, &QPushButton::clicked, this, [this] { describe(cmdTühjenda, QString()); });
 
     // The value labels: what each value means, said before it.
     struct Spoken {
@@ -218,15 +481,20 @@ void frmProge::setUpAccessibility()
         if (v.polarPrefix)
             v.label->setProperty(kSpokenPolarPrefix, QString::fromUtf16(v.polarPrefix));
     }
-    QAccessible::installFactory(windowFactory);  // installed once, however many windows
+    // Installed once, however many windows; the factory installed last is
+    // asked first, so this one comes after the toolkit's own.
+    QAccessible::installFactory(windowFactory);
     // A screen reader that was already listening may have been given Qt's
-    // plain interface of a label or a list while the window was being built:
-    // drop it, so that the next question gets this window's own.
-    QList<QWidget *> own = {cboNimestik, cboPiirkond};
+    // plain interface of a control while the window was being built (where
+    // the factory came late): drop it, so that the next question gets this
+    // window's own.
+    QList<QObject *> own = {cboNimestik, cboPiirkond, fraTulem, imgAbout};
     for (const Spoken &v : values)
         own.append(v.label);
-    for (QWidget *widget : own) {
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        own.append(edit);
+    for (QObject *object : own) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
         if (iface && !isOurs(iface))
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
     }

@@ -77,10 +77,12 @@ void frmProge::cmdTühjenda_Click()
     ResetSeasonHints();
     lblPöörlemiskiir->clear();
     lblRaskuskiir->clear();
-    // The year, the place and the height stay for the next date.
+    // The year, the place and the height stay for the next date. The focus
+    // arrives before the texts go, so that a screen reader, told of the focus
+    // first, says where the user is.
+    txtPäev->setFocus(Qt::OtherFocusReason);
     emptyField(txtPäev);
     emptyField(txtKuu);
-    txtPäev->setFocus(Qt::OtherFocusReason);
     fraTulem->setTitle(QStringLiteral("Sisesta uued andmed..."));
     ResultsShown = 0;
     cboNimestik->setEnabled(true);

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include "mainwindow/frmProge.h"
@@ -68,6 +69,11 @@ void frmProge::connectHandlers()
     cboPiirkond->installEventFilter(this);
 
     connect(tmrAeg, &QTimer::timeout, this, &frmProge::tmrAeg_Timer);
+
+    // F1 opens the About dialog as a click on its picture does: a key that
+    // types no character, for whoever works without a mouse.
+    auto *aboutKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(aboutKey, &QShortcut::activated, this, &frmProge::imgAbout_Click);
 
     // Pointer movement over the window's surface, the results frame, the
     // height caption and the About picture swaps the picture.

@@ -4,8 +4,10 @@
 // description as it changes, and the result values announced with their meaning.
 #include <QAccessible>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QRadioButton>
 
+#include "shell/frmAbout.h"
 #include "window_fixture.h"
 
 using namespace Qt::StringLiterals;
@@ -16,6 +18,31 @@ QString spoken(QWidget *w, QAccessible::Text t = QAccessible::Name)
 {
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
     return iface ? iface->text(t) : u"(no interface)"_s;
+}
+
+QStringList childNames(QWidget *w)
+{
+    QStringList names;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+    for (int i = 0; i < iface->childCount(); ++i)
+        names << iface->child(i)->object()->objectName();
+    return names;
+}
+
+// Opens the About dialog with `open`, and tells whether it came.
+template<class Open>
+bool aboutOpensWith(QObject *context, Open open)
+{
+    bool opened = false;
+    QTimer::singleShot(50, context, [&] {
+        auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
+        opened = about != nullptr;
+        if (about)
+            about->cmdOK->click();
+    });
+    open();
+    const bool closed = QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 2000);
+    return opened && closed;
 }
 
 }  // namespace
@@ -63,6 +90,11 @@ private slots:
             {"optSuveaeg", "Suveaeg"},
             {"optTalveaeg", "Talveaeg"},
             {"imgAbout", "Programmist"},
+            {"fraTõus", "Tõus"},
+            {"fraLoojang", "Loojang"},
+            {"Label8", "kraadi"},
+            {"Label12", "minutit"},
+            {"Label13", "sekundit"},
             // Before the first computation a value label says only what it is.
             {"lblPäiTõuKell", "Päike tõuseb kell"},
             {"lblTühi_Tõ", ""},
@@ -183,6 +215,190 @@ private slots:
         QCOMPARE(w->ResultsShown, 1.0f);
         QCOMPARE(spoken(w->lblPäiTõuKell), u"Päikesetõus: polaarpäev"_s);
         QCOMPARE(spoken(w->lblPäiLooKell), u"Päikeseloojang: polaarpäev"_s);
+    }
+
+    void fieldTextAtEveryOffset_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("two digits") << u"20"_s;
+        QTest::newRow("a year") << u"2003"_s;
+        QTest::newRow("one digit") << u"5"_s;
+        QTest::newRow("empty") << QString();
+    }
+    void fieldTextAtEveryOffset()
+    {
+        QFETCH(QString, text);
+        w->txtAasta->setText(text);
+        QAccessibleTextInterface *t = QAccessible::queryAccessibleInterface(w->txtAasta)->textInterface();
+        QVERIFY(t);
+        QCOMPARE(t->characterCount(), text.size());
+        const QAccessible::TextBoundaryType boundaries[]
+            = {QAccessible::CharBoundary,      QAccessible::WordBoundary, QAccessible::SentenceBoundary,
+               QAccessible::ParagraphBoundary, QAccessible::LineBoundary, QAccessible::NoBoundary};
+        for (int offset = 0; offset <= text.size(); ++offset) {
+            for (auto boundary : boundaries) {
+                int start = -1, end = -1;
+                // Before and after: within the text, and the text between the offsets.
+                const QString before = t->textBeforeOffset(offset, boundary, &start, &end);
+                QVERIFY(0 <= start && start <= end && end <= text.size());
+                QCOMPARE(before, text.mid(start, end - start));
+                const QString after = t->textAfterOffset(offset, boundary, &start, &end);
+                QVERIFY(0 <= start && start <= end && end <= text.size());
+                QCOMPARE(after, text.mid(start, end - start));
+                const QString at = t->textAtOffset(offset, boundary, &start, &end);
+                QVERIFY2(0 <= start && start <= end && end <= text.size(),
+                         qPrintable(QString::number(offset)));
+                QCOMPARE(at, text.mid(start, end - start));
+            }
+            // The word at the end of a filled field is its last word, as Ctrl+Right leaves it.
+            int start = -1, end = -1;
+            if (offset == text.size() && !text.isEmpty())
+                QCOMPARE(t->textAtOffset(offset, QAccessible::WordBoundary, &start, &end), text);
+            if (offset < text.size()) {
+                t->attributes(offset, &start, &end);
+                QVERIFY(start <= offset && offset < end);
+            }
+        }
+    }
+
+    void decorativePicturesLeftOut()
+    {
+        const QStringList before = childNames(w->fraTulem);
+        QVERIFY(!before.contains(u"lblNurkB"_s));
+        QVERIFY(!before.contains(u"lblMaaPöörKiir"_s));
+        QVERIFY(!before.contains(u"lblPäikTõusLoojKell"_s));
+        QVERIFY(before.contains(u"fraTõus"_s));
+        QVERIFY(before.contains(u"cmdVälju"_s));
+        fillTallinn();
+        w->cmdArvuta->click();
+        const QStringList after = childNames(w->fraTulem);
+        QVERIFY(after.contains(u"lblNurkB"_s));
+        QVERIFY(after.contains(u"lblPäikTõusLoojKell"_s));
+        auto *frame = QAccessible::queryAccessibleInterface(w->fraTulem);
+        for (int i = 0; i < frame->childCount(); ++i)
+            QCOMPARE(frame->indexOfChild(frame->child(i)), i);
+    }
+
+    void wordsWhereLettersAreSpaced()
+    {
+        QCOMPARE(spoken(w->cboNimestik, QAccessible::Description), u"Vali Alevid / Linnad või maakond"_s);
+        QCOMPARE(w->cboNimestik->itemData(0, Qt::AccessibleTextRole).toString(), u"Alevid"_s);
+        QCOMPARE(w->cboNimestik->itemData(1, Qt::AccessibleTextRole).toString(), u"Linnad"_s);
+        QCOMPARE(w->cboNimestik->itemData(2, Qt::AccessibleTextRole).toString(), u"Eraldusjoon"_s);
+        QVERIFY(!w->cboNimestik->itemData(3, Qt::AccessibleTextRole).isValid());  // "Harjumaa" as it is
+        // The town headings of the place list, filled when the towns are picked.
+        w->cboNimestik->setCurrentIndex(1);
+        emit w->cboNimestik->activated(1);
+        const int tallinn = w->cboPiirkond->findText(u"T a l l i n n  {1248} :"_s);
+        QVERIFY(tallinn >= 0);
+        QCOMPARE(w->cboPiirkond->itemData(tallinn, Qt::AccessibleTextRole).toString(), u"Tallinn {1248} :"_s);
+    }
+
+    void seasonOptionsDescribedByTheirOwnMeaning()
+    {
+        fillTallinn();
+        w->cmdArvuta->click();
+        QCOMPARE(w->optSuveaeg->toolTip(), u" Suveaeg "_s);
+        QCOMPARE(spoken(w->optTalveaeg, QAccessible::Description), u"Kellaajad talveajas, GMT +2"_s);
+    }
+
+    void calculateSaysSunriseAndSunsetOnClear()
+    {
+        fillTallinn();
+        w->cmdArvuta->click();
+        QCOMPARE(QApplication::focusWidget(), w->cmdTühjenda);
+        const QString said = spoken(w->cmdTühjenda, QAccessible::Description);
+        QCOMPARE(said, u"Päike tõuseb kell 03:59:53, päike loojub kell 22:43:53. Kustuta tulemus"_s);
+        // Cleared, Clear says only what it does.
+        w->cmdTühjenda->click();
+        QCOMPARE(spoken(w->cmdTühjenda, QAccessible::Description), u" Kustuta tulemus "_s);
+    }
+
+    void seasonSwitchAnnounced()
+    {
+        fillTallinn();
+        QTest::keyClick(w->txtKõrgus, Qt::Key_Return);  // Calculate as a keyboard user does
+        QTRY_COMPARE(w->ResultsShown, 1.0f);
+        // The option selected says the times it shows; the other only what it is.
+        QCOMPARE(spoken(w->optSuveaeg, QAccessible::Description),
+                 u"Kellaajad suveajas, GMT +3. Päike tõuseb kell 03:59:53, päike loojub kell 22:43:53"_s);
+        QCOMPARE(spoken(w->optTalveaeg, QAccessible::Description), u"Kellaajad talveajas, GMT +2"_s);
+        // Arrow keys switch as a screen-reader user does: the new times are
+        // described by the time the focus is on the option.
+        w->optSuveaeg->setFocus();
+        QString describedOnFocus;
+        auto spy = connect(qApp, &QApplication::focusChanged, this, [&](QWidget *, QWidget *now) {
+            if (now == w->optTalveaeg)
+                describedOnFocus = spoken(w->optTalveaeg, QAccessible::Description);
+        });
+        QTest::keyClick(w->optSuveaeg, Qt::Key_Right);
+        disconnect(spy);
+        QVERIFY(w->optTalveaeg->isChecked());
+        const QString winter
+            = u"Kellaajad talveajas, GMT +2. Päike tõuseb kell 02:59:53, päike loojub kell 21:43:53"_s;
+        QCOMPARE(describedOnFocus, winter);
+        QCOMPARE(spoken(w->optTalveaeg, QAccessible::Description), winter);
+        QCOMPARE(spoken(w->optSuveaeg, QAccessible::Description), u"Kellaajad suveajas, GMT +3"_s);
+        // Cleared, the options say only what they are.
+        w->cmdTühjenda->click();
+        QCOMPARE(spoken(w->optTalveaeg, QAccessible::Description), u"Kellaajad talveajas, GMT +2"_s);
+    }
+
+    void placePickAnnounced()
+    {
+        w->cboNimestik->setCurrentIndex(0);
+        emit w->cboNimestik->activated(0);
+        QString describedOnFocus;
+        auto spy = connect(qApp, &QApplication::focusChanged, this, [&](QWidget *, QWidget *now) {
+            if (now == w->txtPäev)
+                describedOnFocus = spoken(w->txtPäev, QAccessible::Description);
+        });
+        w->cboPiirkond->setFocus();
+        QTest::keyClick(w->cboPiirkond, Qt::Key_Down);  // a pick: the first place
+        disconnect(spy);
+        QVERIFY(!w->txtKõrgus->text().isEmpty());
+        QVERIFY(w->txtPäev->hasFocus());
+        QCOMPARE(describedOnFocus,
+                 u"Koordinaadid ja kõrgus täidetud: "_s + w->cboPiirkond->currentText()
+                     + u". Sisesta päev"_s);
+        // Once left, the day field says its hint again.
+        w->txtKuu->setFocus();
+        QCOMPARE(spoken(w->txtPäev, QAccessible::Description), u" Sisesta päev "_s);
+    }
+
+    void clearFocusesTheDayBeforeItsTextGoes()
+    {
+        // A screen reader told of the text changes first would take the field
+        // as already known and not say where the user is.
+        fillTallinn();
+        w->cmdArvuta->click();
+        QStringList order;
+        auto spy = connect(w->txtPäev, &QLineEdit::textChanged, this,
+                           [&] { order << (w->txtPäev->hasFocus() ? u"text, focused"_s : u"text"_s); });
+        w->cmdTühjenda->click();
+        disconnect(spy);
+        QCOMPARE(order, QStringList{u"text, focused"_s});
+        QCOMPARE(w->txtPäev->text(), QString());
+        QVERIFY(w->txtPäev->hasFocus());
+    }
+
+    void aboutWithoutTheMouse()
+    {
+        // F1, in a field and on a button; and the picture's press action.
+        QVERIFY(aboutOpensWith(this, [&] { QTest::keyClick(w->txtPäev, Qt::Key_F1); }));
+        QCOMPARE(w->txtPäev->text(), QString());  // F1 types nothing
+        QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(w->imgAbout);
+        QAccessibleActionInterface *actions = picture->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        QCOMPARE(actions->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+                 QStringList{u"F1"_s});
+        // The press answers at once; the dialog opens after.
+        QVERIFY(aboutOpensWith(this, [&] {
+            actions->doAction(QAccessibleActionInterface::pressAction());
+            QVERIFY(QApplication::activeModalWidget() == nullptr);
+            QTest::qWait(100);
+        }));
     }
 
     void clockPictures()
