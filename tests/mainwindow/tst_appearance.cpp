@@ -42,18 +42,6 @@ private:
     std::unique_ptr<frmProge> w;
     std::unique_ptr<NoticeRecorder> recorder;
 
-    void fillAllButTheDate()
-    {
-        w->txtAasta->setText(u"2003"_s);
-        w->txtLaiusKraad->setText(u"59"_s);
-        w->txtLaiusMinut->setText(u"26"_s);
-        w->txtLaiusSekund->setText(u"13"_s);
-        w->txtPikkusKraad->setText(u"24"_s);
-        w->txtPikkusMinut->setText(u"44"_s);
-        w->txtPikkusSekund->setText(u"42"_s);
-        w->txtKõrgus->setText(u"30"_s);
-    }
-
     void checkCommandLooks(QPushButton *cmd)
     {
         const QPalette p = cmd->palette();
@@ -97,7 +85,7 @@ private slots:
         checkCommandLooks(w->cmdArvuta);
         checkCommandLooks(w->cmdTühjenda);
         // All ten fields filled: Calculate is enabled.
-        fillAllButTheDate();
+        fillAllButTheDate(*w);
         w->txtPäev->setText(u"21"_s);
         w->txtKuu->setText(u"06"_s);
         QVERIFY(w->cmdArvuta->isEnabled());
@@ -154,7 +142,7 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(bool, winter);
-        fillAllButTheDate();
+        fillAllButTheDate(*w);
         // The summer option has had the focus (it is selected at start).
         w->txtKõrgus->setFocus();
         pressKey(Qt::Key_Tab);

@@ -26,18 +26,6 @@ private:
         QVERIFY(w->txtKõrgus->hasFocus());
     }
 
-    void fillAllButDay()
-    {
-        w->txtAasta->setText(u"2003"_s);
-        w->txtLaiusKraad->setText(u"59"_s);
-        w->txtLaiusMinut->setText(u"26"_s);
-        w->txtLaiusSekund->setText(u"13"_s);
-        w->txtPikkusKraad->setText(u"24"_s);
-        w->txtPikkusMinut->setText(u"44"_s);
-        w->txtPikkusSekund->setText(u"42"_s);
-        w->txtKõrgus->setText(u"30"_s);
-    }
-
     void verifyNothingComputed()
     {
         QCOMPARE(w->ResultsShown, 0.0f);
@@ -85,7 +73,7 @@ private slots:
         QFETCH(QString, typedField);
         QFETCH(QString, typed);
         QFETCH(QString, line);
-        fillAllButDay();
+        fillAllButTheDate(*w);
         auto *field = w->findChild<QLineEdit *>(typedField);
         if (field == w->txtPäev)
             w->txtKuu->setText(u"06"_s);
@@ -106,7 +94,7 @@ private slots:
 
     void yearBefore1900WithEnterGivesOneNotice()
     {
-        fillAllButDay();
+        fillAllButTheDate(*w);
         w->txtPäev->setText(u"21"_s);
         w->txtKuu->setText(u"06"_s);
         w->txtAasta->clear();
@@ -137,7 +125,7 @@ private slots:
         typeText("29");
         typeText("02");
         w->txtLaiusKraad->setFocus();
-        fillAllButDay();
+        fillAllButTheDate(*w);
         w->txtAasta->setText(u"2026"_s);
         QVERIFY(recorder->notices.isEmpty());
         QVERIFY(w->cmdArvuta->isEnabled());
@@ -157,7 +145,7 @@ private slots:
     void loneMinusLongitudeRefused()
     {
         QFETCH(QString, degrees);
-        fillAllButDay();
+        fillAllButTheDate(*w);
         w->txtPäev->setText(u"21"_s);
         w->txtKuu->setText(u"06"_s);
         w->txtPikkusKraad->clear();

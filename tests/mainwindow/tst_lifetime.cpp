@@ -48,14 +48,7 @@ QPointer<frmProge> showOwnWindow()
 
 void fillWithDayZero(frmProge *w)
 {
-    w->txtAasta->setText(u"2003"_s);
-    w->txtLaiusKraad->setText(u"59"_s);
-    w->txtLaiusMinut->setText(u"26"_s);
-    w->txtLaiusSekund->setText(u"13"_s);
-    w->txtPikkusKraad->setText(u"24"_s);
-    w->txtPikkusMinut->setText(u"44"_s);
-    w->txtPikkusSekund->setText(u"42"_s);
-    w->txtKõrgus->setText(u"30"_s);
+    fillAllButTheDate(*w);
     w->txtKuu->setText(u"06"_s);
     w->txtPäev->setText(u"0"_s);
 }
@@ -165,14 +158,7 @@ private slots:
     void calculateClearCycles()
     {
         auto w = showWindow();
-        w->txtAasta->setText(u"2003"_s);
-        w->txtLaiusKraad->setText(u"59"_s);
-        w->txtLaiusMinut->setText(u"26"_s);
-        w->txtLaiusSekund->setText(u"13"_s);
-        w->txtPikkusKraad->setText(u"24"_s);
-        w->txtPikkusMinut->setText(u"44"_s);
-        w->txtPikkusSekund->setText(u"42"_s);
-        w->txtKõrgus->setText(u"30"_s);
+        fillAllButTheDate(*w);
         const auto cycle = [&w](int i) {
             const QByteArray day = QByteArray::number(10 + i % 18);
             const QByteArray month = QByteArray::number(10 + i % 3);

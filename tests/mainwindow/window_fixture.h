@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 #include "mainwindow/frmProge.h"
 #include "shell/frmViga.h"
@@ -93,6 +94,19 @@ inline bool closeSession(std::unique_ptr<frmProge> &w, std::unique_ptr<NoticeRec
     recorder.reset();
     w.reset();
     return !QApplication::activeModalWidget();
+}
+
+// The year and place of the worked example (2003, Tallinn, 30 m) written into
+// their fields; the date is left to the test.
+inline void fillAllButTheDate(frmProge &w)
+{
+    const std::pair<QLineEdit *, const char *> texts[] = {
+        {w.txtAasta, "2003"},      {w.txtLaiusKraad, "59"},  {w.txtLaiusMinut, "26"},
+        {w.txtLaiusSekund, "13"},  {w.txtPikkusKraad, "24"}, {w.txtPikkusMinut, "44"},
+        {w.txtPikkusSekund, "42"}, {w.txtKõrgus, "30"},
+    };
+    for (const auto &[field, text] : texts)
+        field->setText(QString::fromLatin1(text));
 }
 
 // Types the characters into the widget that has the focus, as a user would.
