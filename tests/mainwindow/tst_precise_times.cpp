@@ -11,24 +11,18 @@
 #include <QtTest>
 
 #include "mainwindow/frmProge.h"
+#include "tests/bench/example.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Input {
-    const char *day, *month, *year;
-    const char *latD, *latM, *latS, *lonD, *lonM, *lonS, *height;
-};
+constexpr ObservationTexts k30March2026Tallinn
+    = {"30", "03", "2026", "59", "26", "13", "24", "44", "42", "30"};
 
-constexpr Input k30March2026Tallinn = {"30", "03", "2026", "59", "26", "13", "24", "44", "42", "30"};
-
-void compute(frmProge &w, const Input &p, std::int16_t winterTime)
+void compute(frmProge &w, const ObservationTexts &p, std::int16_t winterTime)
 {
-    const QList<QLineEdit *> fields = w.inputFields();
-    const char *texts[] = {p.day, p.month, p.year, p.latD, p.latM, p.latS, p.lonD, p.lonM, p.lonS, p.height};
-    for (int i = 0; i < 10; ++i)
-        fields[i]->setText(QString::fromUtf8(texts[i]));
+    fillFields(w, p);
     w.WinterTime = winterTime;
     (winterTime ? w.optTalveaeg : w.optSuveaeg)->setChecked(true);
     w.ComputeResults();

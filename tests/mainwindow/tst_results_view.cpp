@@ -11,26 +11,18 @@
 #include "mainwindow/frmProge.h"
 #include "solar/formats.h"
 #include "solar/results.h"
+#include "tests/bench/example.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Place {
-    const char *day, *month, *year;
-    const char *latD, *latM, *latS, *lonD, *lonM, *lonS, *height;
-};
+constexpr ObservationTexts k21June2003Tallinn
+    = {"21", "06", "2003", "59", "26", "13", "24", "44", "42", "30"};
 
-constexpr Place k21June2003Tallinn = {"21", "06", "2003", "59", "26", "13", "24", "44", "42", "30"};
-
-void fill(frmProge &w, const Place &p, std::int16_t winterTime)
+void fill(frmProge &w, const ObservationTexts &p, std::int16_t winterTime)
 {
-    const QList<QLineEdit *> fields
-        = {w.txtPäev,        w.txtKuu,         w.txtAasta,       w.txtLaiusKraad,   w.txtLaiusMinut,
-           w.txtLaiusSekund, w.txtPikkusKraad, w.txtPikkusMinut, w.txtPikkusSekund, w.txtKõrgus};
-    const char *texts[] = {p.day, p.month, p.year, p.latD, p.latM, p.latS, p.lonD, p.lonM, p.lonS, p.height};
-    for (int i = 0; i < 10; ++i)
-        fields[i]->setText(QString::fromUtf8(texts[i]));
+    fillFields(w, p);
     w.WinterTime = winterTime;
 }
 
