@@ -23,28 +23,31 @@ Q_DECLARE_METATYPE(yearview::YearRequest)
 
 namespace {
 
+// The request the main window makes for an observation and the place's name.
+yearview::YearRequest request(const solar::Observation &obs, const QString &name)
+{
+    yearview::YearRequest r;
+    r.observation = obs;
+    r.place = {solar::DecimalLatitude(obs), solar::DecimalLongitude(obs), double(obs.heightMetres)};
+    r.year = obs.year;
+    r.placeName = name;
+    return r;
+}
+
 // Tallinn, Kesklinn: 59° 26' 00'' N, 24° 44' 45'' E, 6 m.
 yearview::YearRequest tallinn(int year, int day = 21, int month = 6)
 {
-    yearview::YearRequest r;
-    r.observation
-        = {std::int16_t(day), std::int16_t(month), std::int16_t(year), 59, 26, 0, 24, 44, 45, 6, false};
-    r.place = {solar::DecimalLatitude(r.observation), solar::DecimalLongitude(r.observation), 6};
-    r.year = year;
-    r.placeName = u"Tallinn, Kesklinn"_s;
-    return r;
+    return request(
+        {std::int16_t(day), std::int16_t(month), std::int16_t(year), 59, 26, 0, 24, 44, 45, 6, false},
+        u"Tallinn, Kesklinn"_s);
 }
 
 // Tromsø, beyond the polar circle: 69° 39' 00'' N, 18° 57' 00'' E, 0 m.
 yearview::YearRequest tromso(int year, int day, int month)
 {
-    yearview::YearRequest r;
-    r.observation
-        = {std::int16_t(day), std::int16_t(month), std::int16_t(year), 69, 39, 0, 18, 57, 0, 0, false};
-    r.place = {solar::DecimalLatitude(r.observation), solar::DecimalLongitude(r.observation), 0};
-    r.year = year;
-    r.placeName = u"69° 39' 00'' p.l., 18° 57' 00'' i.p."_s;
-    return r;
+    return request(
+        {std::int16_t(day), std::int16_t(month), std::int16_t(year), 69, 39, 0, 18, 57, 0, 0, false},
+        u"69° 39' 00'' p.l., 18° 57' 00'' i.p."_s);
 }
 
 }  // namespace
