@@ -3,13 +3,46 @@
 // What the field handlers and the commands share: a field's value, and a
 // notice given as the rules word it.
 #include <QLineEdit>
+#include <QList>
+#include <algorithm>
+#include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "mainwindow/fieldrules.h"
 #include "shell/notice.h"
 #include "solar/observation.h"
 
 inline QString qs(const std::string &utf8) { return QString::fromStdString(utf8); }
+inline QString qtText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+inline std::string utf8(const QString &text) { return text.toStdString(); }
+
+// The ten fields' texts in row order, as the rules read them.
+inline std::array<std::string, 10> fieldTexts(const QList<QLineEdit *> &fields)
+{
+    std::array<std::string, 10> texts;
+    for (std::size_t i = 0; i < texts.size() && qsizetype(i) < fields.size(); ++i)
+        texts[i] = utf8(fields[qsizetype(i)]->text());
+    return texts;
+}
+
+inline std::array<std::string_view, 10> viewsOf(const std::array<std::string, 10> &texts)
+{
+    std::array<std::string_view, 10> views;
+    std::copy(texts.begin(), texts.end(), views.begin());
+    return views;
+}
+
+// The observation the ten fields hold; empty while one of them is not a number.
+inline std::optional<solar::Observation> readObservation(const QList<QLineEdit *> &fields)
+{
+    const std::array<std::string, 10> texts = fieldTexts(fields);
+    return solar::ReadObservation(viewsOf(texts));
+}
 
 // The key filter keeps the texts to digits, so every value fits; a text that
 // is not a whole number reads 0.

@@ -13,8 +13,6 @@
 
 namespace {
 
-std::string textOf(const QLineEdit *field) { return field->text().toStdString(); }
-
 const char16_t kDayEmpty[] = u" Sisesta päev ";
 const char16_t kDayFilled[] = u" Muuda päev ";
 const char16_t kMonthEmpty[] = u" Sisesta kuu ";
@@ -95,13 +93,8 @@ void frmProge::SetSeasonForMonth(std::int16_t month)
 
 void frmProge::UpdateCalculateEnabled()
 {
-    std::array<std::string, 10> texts;
-    const auto fields = inputFields();
-    for (size_t i = 0; i < texts.size(); ++i)
-        texts[i] = textOf(fields[qsizetype(i)]);
-    std::array<std::string_view, 10> views;
-    std::copy(texts.begin(), texts.end(), views.begin());
-    const bool all = fieldrules::AllFieldsFilled(views);
+    const std::array<std::string, 10> texts = fieldTexts(inputFields());
+    const bool all = fieldrules::AllFieldsFilled(viewsOf(texts));
     cmdArvuta->setEnabled(all);
     cmdArvuta->setDefault(all);
 }
@@ -156,14 +149,14 @@ void frmProge::limitedFieldChange(QLineEdit *field, int limit, QLineEdit *next, 
 
 void frmProge::tidyMinutesOrSeconds(QLineEdit *field)
 {
-    const QString tidy = qs(fieldrules::MinutesOrSecondsOnLeaving(textOf(field)));
+    const QString tidy = qs(fieldrules::MinutesOrSecondsOnLeaving(utf8(field->text())));
     if (tidy != field->text())
         field->setText(tidy);
 }
 
 void frmProge::tidyDayOrMonth(QLineEdit *field)
 {
-    const QString tidy = qs(fieldrules::DayOrMonthOnLeaving(textOf(field)));
+    const QString tidy = qs(fieldrules::DayOrMonthOnLeaving(utf8(field->text())));
     if (tidy != field->text())
         field->setText(tidy);
 }

@@ -18,10 +18,6 @@ using namespace Qt::StringLiterals;
 
 const QString kRegionPrompt = u"         >Vali piirkond<"_s;
 
-QString qtText(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-std::string utf8(const QString &text) { return text.toStdString(); }
-
 // The heading of the place list for whatever the region combo holds.
 QString placeListHeading(const QString &regionText) { return u"    >"_s + regionText + u"<"_s; }
 

@@ -12,6 +12,7 @@
 #include <array>
 #include <string>
 
+#include "mainwindow/fieldtext.h"
 #include "mainwindow/frmProge.h"
 #include "shell/look.h"
 #include "solar/results.h"
@@ -33,14 +34,7 @@ void writeColumn(const std::array<QLabel *, 9> &labels, const solar::ColumnResul
 
 void frmProge::ComputeResults()
 {
-    const QList<QLineEdit *> fields = inputFields();
-    std::array<std::string, 10> utf8Texts;
-    std::array<std::string_view, 10> fieldTexts;
-    for (int i = 0; i < 10; ++i) {
-        utf8Texts[i] = fields[i]->text().toStdString();
-        fieldTexts[i] = utf8Texts[i];
-    }
-    const std::optional<solar::Observation> obs = solar::ReadObservation(fieldTexts);
+    const std::optional<solar::Observation> obs = readObservation(inputFields());
     if (!obs)
         return;  // the input side lets only whole numbers of each field's form through
 

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 
 #include "gazetteer/places.h"
+#include "mainwindow/fieldtext.h"
 #include "mainwindow/frmProge.h"
 #include "shell/notice.h"
 #include "yearview/yearview.h"
@@ -22,9 +23,6 @@
 namespace {
 
 using namespace Qt::StringLiterals;
-
-std::string utf8(const QString &text) { return text.toStdString(); }
-QString qtText(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // "Abja-Paluoja  {1993}" -> "Abja-Paluoja"; a district gets its town's name
 // from the heading above it: "T a l l i n n  {1248} :" and "-- Kesklinn"
@@ -80,18 +78,6 @@ QString coordinatesText(const solar::Observation &obs)
     return dms(obs.latitudeDegrees, obs.latitudeMinutes, obs.latitudeSeconds) + u" p.l., "_s
         + dms(std::abs(obs.longitudeDegrees), obs.longitudeMinutes, obs.longitudeSeconds)
         + (west ? u" l.p."_s : u" i.p."_s);
-}
-
-std::optional<solar::Observation> observationOf(const frmProge &w)
-{
-    std::array<std::string, 10> texts;
-    std::array<std::string_view, 10> views;
-    const QList<QLineEdit *> fields = w.inputFields();
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = utf8(fields[qsizetype(i)]->text());
-        views[i] = texts[i];
-    }
-    return solar::ReadObservation(views);
 }
 
 // The module's folder relative to the program's once installed, set by the build.
@@ -172,7 +158,7 @@ void frmProge::OpenYearOverview()
 {
     if (ResultsShown != 1)
         return;
-    const std::optional<solar::Observation> obs = observationOf(*this);
+    const std::optional<solar::Observation> obs = readObservation(inputFields());
     if (!obs)
         return;
     if (obs->year < almanac::kFirstYear || obs->year > almanac::kLastYear) {
