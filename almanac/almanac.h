@@ -80,4 +80,9 @@ std::string localDateTimeText(UtcSeconds instant, const UtcOffsetAt &offsetAt);
 // Whole seconds (0..86400) as HH:MM:SS; 86400 reads 24:00:00.
 std::string durationText(std::int64_t seconds);
 
+// The day length in whole seconds as the table writes it: where the Sun both
+// rises and sets, the difference of the two times rounded to the second, so
+// that a row adds up.
+std::int64_t dayLengthWholeSeconds(const SolarDay &day);
+
 }  // namespace almanac

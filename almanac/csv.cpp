@@ -67,6 +67,13 @@ std::string durationText(std::int64_t seconds)
     return buf;
 }
 
+std::int64_t dayLengthWholeSeconds(const SolarDay &day)
+{
+    const std::optional<UtcSeconds> &rise = day[Event::Sunrise];
+    const std::optional<UtcSeconds> &set = day[Event::Sunset];
+    return rise && set ? roundedSeconds(*set) - roundedSeconds(*rise) : roundedSeconds(day.dayLengthSeconds);
+}
+
 std::string yearCsv(const std::vector<SolarDay> &days, const UtcOffsetAt &offsetAt)
 {
     std::string out;
@@ -81,13 +88,7 @@ std::string yearCsv(const std::vector<SolarDay> &days, const UtcOffsetAt &offset
                 out += localDateTimeText(*event, offsetAt);
         }
         out += ',';
-        // Where both happen, the difference of the two times as written, so
-        // that the row adds up.
-        const std::optional<UtcSeconds> &rise = day[Event::Sunrise];
-        const std::optional<UtcSeconds> &set = day[Event::Sunset];
-        const std::int64_t length = rise && set ? roundedSeconds(*set) - roundedSeconds(*rise)
-                                                : roundedSeconds(day.dayLengthSeconds);
-        out += durationText(length);
+        out += durationText(dayLengthWholeSeconds(day));
         out += kLineEnd;
     }
     return out;

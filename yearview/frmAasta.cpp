@@ -504,7 +504,7 @@ void frmAasta::cmdSalvestaPilt_Click()
 
 bool frmAasta::SaveTable(const QString &path)
 {
-    const QByteArray csv = yearview::yearCsv(data_, yearview::overviewClock());
+    const QByteArray csv = QByteArray::fromStdString(almanac::yearCsv(data_.days, yearview::overviewClock()));
     return writeFile(path, [&csv](QIODevice &file) { return file.write(csv) == csv.size(); });
 }
 

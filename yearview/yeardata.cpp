@@ -58,10 +58,7 @@ solar::Observation withDate(solar::Observation obs, const QDate &date)
 
 QString twoDigits(qint64 n) { return u"%1"_s.arg(n, 2, 10, QLatin1Char('0')); }
 
-QString hms(qint64 seconds)
-{
-    return twoDigits(seconds / 3600) + u':' + twoDigits(seconds / 60 % 60) + u':' + twoDigits(seconds % 60);
-}
+QString hms(qint64 seconds) { return QString::fromStdString(almanac::durationText(seconds)); }
 
 const QString kWeekdays[] = {u"esmaspäev"_s, u"teisipäev"_s, u"kolmapäev"_s, u"neljapäev"_s,
                              u"reede"_s,     u"laupäev"_s,   u"pühapäev"_s};
@@ -104,7 +101,7 @@ YearData computeYear(const YearRequest &request, const almanac::UtcOffsetAt &off
             row.clockHours[std::size_t(e)] = (*instant + offset - midnightUtc) / 3600.0;
         }
         row.sky = skyOf(day);
-        row.dayLengthSeconds = day.dayLengthSeconds;
+        row.dayLengthSeconds = double(almanac::dayLengthWholeSeconds(day));
 
         const auto season = fieldrules::SeasonForMonth(row.date.month());
         row.approxWinterTime = season == fieldrules::Season::Winter;
@@ -122,11 +119,6 @@ YearData computeYear(const YearRequest &request, const almanac::UtcOffsetAt &off
         data.rows.push_back(row);
     }
     return data;
-}
-
-QByteArray yearCsv(const YearData &data, const almanac::UtcOffsetAt &offsetAt)
-{
-    return QByteArray::fromStdString(almanac::yearCsv(data.days, offsetAt));
 }
 
 QString clockText(double hours)

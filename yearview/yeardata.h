@@ -46,9 +46,6 @@ almanac::UtcOffsetAt overviewClock();
 
 YearData computeYear(const YearRequest &request, const almanac::UtcOffsetAt &offsetAt);
 
-// The CSV the command line writes for the same place, year and clock.
-QByteArray yearCsv(const YearData &data, const almanac::UtcOffsetAt &offsetAt);
-
 // "04:02:40"; an hour beyond the date is marked with the day: "00:16:05 (+1)".
 QString clockText(double hours);
 // "+03:00"
