@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The year table as text: one CSV row per date, the events in the legal
 // clock's local time with its offset at each instant.
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,14 +15,6 @@ constexpr char kHeader[] = "date,astronomical_dawn,nautical_dawn,civil_dawn,sunr
                            "civil_dusk,nautical_dusk,astronomical_dusk,day_length";
 constexpr char kLineEnd[] = "\r\n";
 
-std::int64_t roundedSeconds(UtcSeconds s) { return static_cast<std::int64_t>(std::floor(s + 0.5)); }
-
-// Floor division: days and seconds of the day also before 1970.
-std::int64_t floorDiv(std::int64_t a, std::int64_t b)
-{
-    return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
-}
-
 void appendDate(std::string &out, CivilDate d)
 {
     char buf[16];
@@ -35,18 +26,15 @@ void appendDate(std::string &out, CivilDate d)
 
 std::string localDateTimeText(UtcSeconds instant, const UtcOffsetAt &offsetAt)
 {
-    const std::int64_t utc = roundedSeconds(instant);
+    const std::int64_t utc = wholeSeconds(instant);
     const int offset = offsetAt(utc);
-    const std::int64_t local = utc + offset;
-    const std::int64_t day = floorDiv(local, 86400);
-    const auto secondOfDay = static_cast<int>(local - day * 86400);
+    const LocalTime local = localTime(utc, offset);
 
     std::string out;
-    appendDate(out, civilFromDays(day));
+    appendDate(out, civilFromDays(local.day));
+    out += 'T';
+    out += durationText(local.secondOfDay);
     char buf[32];
-    std::snprintf(buf, sizeof buf, "T%02d:%02d:%02d", secondOfDay / 3600, secondOfDay / 60 % 60,
-                  secondOfDay % 60);
-    out += buf;
     const int a = std::abs(offset);
     // ISO 8601 has no seconds in an offset; the rare historical offset that
     // has them (local mean times) is written with them, as +HH:MM:SS.
@@ -71,7 +59,7 @@ std::int64_t dayLengthWholeSeconds(const SolarDay &day)
 {
     const std::optional<UtcSeconds> &rise = day[Event::Sunrise];
     const std::optional<UtcSeconds> &set = day[Event::Sunset];
-    return rise && set ? roundedSeconds(*set) - roundedSeconds(*rise) : roundedSeconds(day.dayLengthSeconds);
+    return rise && set ? wholeSeconds(*set) - wholeSeconds(*rise) : wholeSeconds(day.dayLengthSeconds);
 }
 
 std::string yearCsv(const std::vector<SolarDay> &days, const UtcOffsetAt &offsetAt)

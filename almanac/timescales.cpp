@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "almanac/timescales.h"
 
+#include <cmath>
+
 namespace almanac {
 
 // Howard Hinnant's days_from_civil and civil_from_days, in 400-year eras.
@@ -68,6 +70,15 @@ double deltaTSeconds(double y)
     if (y < 2150)
         return -20 + 32 * u * u - 0.5628 * (2150 - y);
     return -20 + 32 * u * u;
+}
+
+std::int64_t wholeSeconds(UtcSeconds instant) { return static_cast<std::int64_t>(std::floor(instant + 0.5)); }
+
+LocalTime localTime(std::int64_t utcSeconds, int offsetSeconds)
+{
+    const std::int64_t local = utcSeconds + offsetSeconds;
+    const std::int64_t day = local / 86400 - ((local % 86400 != 0 && local < 0) ? 1 : 0);
+    return {day, static_cast<int>(local - day * 86400)};
 }
 
 }  // namespace almanac

@@ -19,6 +19,17 @@ CivilDate civilFromDays(std::int64_t days);
 bool isLeapYear(int year);
 int daysInMonth(int year, int month);
 
+// An instant rounded to the whole second, halves up.
+std::int64_t wholeSeconds(UtcSeconds instant);
+
+// A whole-second instant on a clock `offsetSeconds` ahead of UTC: the day
+// (from 1970-01-01, also before it) and the second of that day.
+struct LocalTime {
+    std::int64_t day;
+    int secondOfDay;  // 0..86399
+};
+LocalTime localTime(std::int64_t utcSeconds, int offsetSeconds);
+
 // UT days from J2000.0 <-> UTC seconds from 1970 (UT1 taken as UTC: they
 // differ by under a second, which moves the Sun by a hundredth of a second).
 inline constexpr UtcSeconds utcSecondsFromUtDays(double utDays)

@@ -4,11 +4,9 @@
 // keep the window's figures.
 #include <QDateTime>
 #include <QLabel>
-#include <QRadioButton>
 #include <QTimeZone>
 
-#include <cmath>
-
+#include "almanac/timescales.h"
 #include "mainwindow/frmProge.h"
 #include "mainwindow/precisetips.h"
 #include "shell/legalclock.h"
@@ -34,8 +32,8 @@ void frmProge::showPreciseTimeTips(bool summerTimeShown)
         if (preciseDay_) {
             precisetips::LegalClock legal{shownOffset, false};
             if (const std::optional<almanac::UtcSeconds> &instant = (*preciseDay_)[event]) {
-                const QDateTime at = QDateTime::fromSecsSinceEpoch(
-                    static_cast<qint64>(std::floor(*instant + 0.5)), QTimeZone::utc());
+                const QDateTime at
+                    = QDateTime::fromSecsSinceEpoch(almanac::wholeSeconds(*instant), QTimeZone::utc());
                 legal = {zone.offsetFromUtc(at), zone.isDaylightTime(at)};
             }
             tip = precisetips::EventTip(*preciseDay_, event, shownOffset, legal);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/precisetips.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,21 +10,13 @@ namespace precisetips {
 
 namespace {
 
-std::int64_t floorDiv(std::int64_t a, std::int64_t b)
-{
-    return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
-}
-
 // The clock time of an instant at an offset, rounded to the second, with the
 // day named where it is not the window's date.
 std::string clockText(almanac::UtcSeconds instant, int offsetSeconds, almanac::CivilDate date)
 {
-    const std::int64_t local = static_cast<std::int64_t>(std::floor(instant + 0.5)) + offsetSeconds;
-    const std::int64_t day = floorDiv(local, 86400);
-    const auto second = static_cast<int>(local - day * 86400);
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", second / 3600, second / 60 % 60, second % 60);
-    std::string text = buf;
+    const almanac::LocalTime local = almanac::localTime(almanac::wholeSeconds(instant), offsetSeconds);
+    std::string text = almanac::durationText(local.secondOfDay);
+    const std::int64_t day = local.day;
     const std::int64_t own = almanac::daysFromCivil(date);
     if (day > own)
         text += " järgmisel päeval";
