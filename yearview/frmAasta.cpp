@@ -54,12 +54,6 @@ struct Interval {
 
 Interval aboveThreshold(const DayRow &row, int k)
 {
-    static constexpr almanac::Event rising[]
-        = {almanac::Event::AstronomicalDawn, almanac::Event::NauticalDawn, almanac::Event::CivilDawn,
-           almanac::Event::Sunrise};
-    static constexpr almanac::Event setting[]
-        = {almanac::Event::AstronomicalDusk, almanac::Event::NauticalDusk, almanac::Event::CivilDusk,
-           almanac::Event::Sunset};
     const auto &noon = row.clockHours[std::size_t(almanac::Event::SolarNoon)];
     switch (row.sky[std::size_t(k)]) {
     case Sky::AboveAllDay: return {0, 24};
@@ -69,8 +63,8 @@ Interval aboveThreshold(const DayRow &row, int k)
     }
     case Sky::Crosses: break;
     }
-    const auto &from = row.clockHours[std::size_t(rising[k])];
-    const auto &to = row.clockHours[std::size_t(setting[k])];
+    const auto &from = row.clockHours[std::size_t(yearview::kRising[std::size_t(k)])];
+    const auto &to = row.clockHours[std::size_t(yearview::kSetting[std::size_t(k)])];
     return {from ? std::clamp(*from, 0.0, 24.0) : 0.0, to ? std::clamp(*to, 0.0, 24.0) : 24.0};
 }
 
@@ -79,10 +73,7 @@ double spillOver(const DayRow *previous, int k)
 {
     if (!previous || previous->sky[std::size_t(k)] != Sky::Crosses)
         return 0;
-    static constexpr almanac::Event setting[]
-        = {almanac::Event::AstronomicalDusk, almanac::Event::NauticalDusk, almanac::Event::CivilDusk,
-           almanac::Event::Sunset};
-    const auto &to = previous->clockHours[std::size_t(setting[k])];
+    const auto &to = previous->clockHours[std::size_t(yearview::kSetting[std::size_t(k)])];
     return to && *to > 24 ? std::min(*to - 24, 24.0) : 0;
 }
 

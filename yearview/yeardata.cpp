@@ -16,14 +16,6 @@ using namespace Qt::StringLiterals;
 
 constexpr double kSecondsPerDay = 86400;
 
-// The events that open and close each altitude's period, by threshold.
-constexpr std::array<almanac::Event, kThresholdCount> kRising
-    = {almanac::Event::AstronomicalDawn, almanac::Event::NauticalDawn, almanac::Event::CivilDawn,
-       almanac::Event::Sunrise};
-constexpr std::array<almanac::Event, kThresholdCount> kSetting
-    = {almanac::Event::AstronomicalDusk, almanac::Event::NauticalDusk, almanac::Event::CivilDusk,
-       almanac::Event::Sunset};
-
 // An altitude the Sun does not cross lies either below the day's lowest point
 // or above its highest. A higher altitude crossed (or a Sun that never sets)
 // says the lowest point is above it; a lower one crossed says the highest point

@@ -18,6 +18,13 @@ namespace yearview {
 enum class Sky { Crosses, AboveAllDay, BelowAllDay };
 
 inline constexpr int kThresholdCount = 4;  // astronomical, nautical, civil, horizon
+// The events that open and close each altitude's period, by threshold.
+inline constexpr std::array<almanac::Event, kThresholdCount> kRising
+    = {almanac::Event::AstronomicalDawn, almanac::Event::NauticalDawn, almanac::Event::CivilDawn,
+       almanac::Event::Sunrise};
+inline constexpr std::array<almanac::Event, kThresholdCount> kSetting
+    = {almanac::Event::AstronomicalDusk, almanac::Event::NauticalDusk, almanac::Event::CivilDusk,
+       almanac::Event::Sunset};
 
 struct DayRow {
     QDate date;
