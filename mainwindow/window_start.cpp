@@ -64,6 +64,5 @@ void frmProge::imgAbout_Click()
     const OwnerHold hold(this);
     auto *about = new frmAbout(imgAbout, this);
     about->exec();
-    if (hold.ownerAlive() && isVisible())
-        activateWindow();
+    hold.giveInputBack();
 }

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPointer>
 
 #include "shell/frmViga.h"
 #include "shell/owner_hold.h"
@@ -25,7 +24,6 @@ void ShowNotice(QWidget *owner, const QString &title, const QString &line1, cons
 {
     Beep();
     const OwnerHold hold(owner);
-    const QPointer<QWidget> stillThere(owner);
     // A new dialog each time, so lines of an earlier notice never linger.
     auto *dialog = new frmViga(owner);
     dialog->setWindowTitle(title);
@@ -33,8 +31,5 @@ void ShowNotice(QWidget *owner, const QString &title, const QString &line1, cons
     dialog->lblTeine->setText(line2);
     dialog->lblKolmas->setText(line3);
     dialog->exec();
-    // The owner takes the input back at once (some platforms leave no window
-    // active when a modal dialog closes).
-    if (stillThere && stillThere->isVisible())
-        stillThere->window()->activateWindow();
+    hold.giveInputBack();
 }

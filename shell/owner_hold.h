@@ -18,8 +18,14 @@ public:
     OwnerHold(const OwnerHold &) = delete;
     OwnerHold &operator=(const OwnerHold &) = delete;
 
-    // The owner's window still exists (it may have been closed and hidden).
-    bool ownerAlive() const { return !window_.isNull(); }
+    // After the wait: the owner's window, still there and shown, takes the
+    // input back at once (some platforms leave no window active when a modal
+    // dialog closes).
+    void giveInputBack() const
+    {
+        if (window_ && window_->isVisible())
+            window_->activateWindow();
+    }
 
 private:
     QPointer<QWidget> window_;

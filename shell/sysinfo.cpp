@@ -3,7 +3,6 @@
 
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -29,7 +28,6 @@ Platform systemPlatform()
 void ShowSysInfoUnavailable(QWidget *parent)
 {
     const OwnerHold hold(parent);
-    const QPointer<QWidget> stillThere(parent);
     // On the heap: a box on the stack would be deleted twice if its parent
     // went while it was open.
     auto *box = new QMessageBox(QMessageBox::NoIcon, QString::fromUtf8(ProgramInfo.Title),
@@ -37,10 +35,7 @@ void ShowSysInfoUnavailable(QWidget *parent)
     box->setObjectName(u"msgSysInfo"_s);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->exec();
-    // The About dialog takes the input back at once (some platforms leave no
-    // window active when a modal box closes).
-    if (stillThere && stillThere->isVisible())
-        stillThere->window()->activateWindow();
+    hold.giveInputBack();
 }
 
 namespace {
