@@ -61,7 +61,7 @@ private:
     void buildDayLengthChart();
     bool chartKey(int key);
     void pointAt(QChartView *view, const QPoint &position);
-    bool writeFile(const QString &path, const std::function<bool(QIODevice &)> &write);
+    static void setChart(QChartView *view, QChart *chart);
 
     yearview::YearData data_;
     YearTableModel *model_ = nullptr;
