@@ -107,13 +107,6 @@ std::optional<NoticeText> DateNotice(DateVerdict verdict)
     return std::nullopt;
 }
 
-std::optional<Season> SeasonForMonth(int month)
-{
-    if (month == 0)
-        return std::nullopt;
-    return month >= 4 && month <= 9 ? Season::Summer : Season::Winter;
-}
-
 std::string CompleteToTwoDigits(std::string_view text)
 {
     return text.size() == 1 ? "0" + std::string(text) : std::string(text);

@@ -52,10 +52,6 @@ bool LeapDayRejected(int day, int year);
 // The notice a rejected date shows; nothing for NoMonth and Valid.
 std::optional<NoticeText> DateNotice(DateVerdict verdict);
 
-enum class Season { Summer, Winter };
-// April to September: summer time; any other month but 0 (also above 12): winter time.
-std::optional<Season> SeasonForMonth(int month);
-
 // Calculate's completion: a one-character text gets a leading zero.
 std::string CompleteToTwoDigits(std::string_view text);
 

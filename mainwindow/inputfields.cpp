@@ -10,6 +10,7 @@
 #include "mainwindow/frmProge.h"
 #include "shell/notice.h"
 #include "solar/observation.h"
+#include "solar/season.h"
 
 namespace {
 
@@ -76,11 +77,11 @@ void frmProge::CheckLeapDay(int day, int year)
 
 void frmProge::SetSeasonForMonth(std::int16_t month)
 {
-    const auto season = fieldrules::SeasonForMonth(month);
+    const auto season = solar::SeasonForMonth(month);
     if (!season)
         return;
     // Selecting an option counts as a click on it.
-    if (*season == fieldrules::Season::Summer) {
+    if (*season == solar::Season::Summer) {
         optSuveaeg->setChecked(true);
         optSuveaeg_Click();
         WinterTime = 0;

@@ -10,6 +10,7 @@
 #include "mainwindow/frmProge.h"
 #include "mainwindow/precisetips.h"
 #include "shell/legalclock.h"
+#include "solar/season.h"
 
 void frmProge::computePreciseDay(const solar::Observation &obs, double latitude, double longitude)
 {
@@ -23,7 +24,7 @@ void frmProge::computePreciseDay(const solar::Observation &obs, double latitude,
 void frmProge::showPreciseTimeTips(bool summerTimeShown)
 {
     const int shownOffset
-        = summerTimeShown ? precisetips::kSummerTimeOffsetSeconds : precisetips::kWinterTimeOffsetSeconds;
+        = solar::OffsetSeconds(summerTimeShown ? solar::Season::Summer : solar::Season::Winter);
     // Read from the system's zone data once.
     static const QTimeZone zone(kDefaultZoneId);
     for (const auto &[label, event] : {std::pair{lblPäiTõuKell, almanac::Event::Sunrise},

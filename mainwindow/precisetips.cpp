@@ -3,8 +3,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "almanac/timescales.h"
+#include "solar/season.h"
 
 namespace precisetips {
 
@@ -29,10 +31,11 @@ std::string clockText(almanac::UtcSeconds instant, int offsetSeconds, almanac::C
 
 std::string LegalClockName(const LegalClock &legal)
 {
-    if (legal.offsetSeconds == kSummerTimeOffsetSeconds && legal.daylightSaving)
-        return "suveaeg";
-    if (legal.offsetSeconds == kWinterTimeOffsetSeconds && !legal.daylightSaving)
-        return "talveaeg";
+    using solar::Season;
+    if (legal.offsetSeconds == solar::OffsetSeconds(Season::Summer) && legal.daylightSaving)
+        return std::string(solar::SeasonCaption(Season::Summer));
+    if (legal.offsetSeconds == solar::OffsetSeconds(Season::Winter) && !legal.daylightSaving)
+        return std::string(solar::SeasonCaption(Season::Winter));
     const int a = std::abs(legal.offsetSeconds);
     char buf[32];
     if (a % 3600 == 0)
@@ -42,7 +45,7 @@ std::string LegalClockName(const LegalClock &legal)
                       a / 60 % 60);
     std::string name = buf;
     if (legal.daylightSaving)
-        name += ", suveaeg";
+        name += std::string(", ") + std::string(solar::SeasonCaption(Season::Summer));
     return name;
 }
 

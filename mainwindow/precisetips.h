@@ -10,9 +10,6 @@
 
 namespace precisetips {
 
-inline constexpr int kSummerTimeOffsetSeconds = 3 * 3600;  // GMT +3
-inline constexpr int kWinterTimeOffsetSeconds = 2 * 3600;  // GMT +2
-
 // The legal clock at one instant.
 struct LegalClock {
     int offsetSeconds;

@@ -18,6 +18,7 @@
 #include "mainwindow/fieldtext.h"
 #include "mainwindow/frmProge.h"
 #include "shell/notice.h"
+#include "solar/season.h"
 #include "yearview/yearview.h"
 
 namespace {
@@ -207,7 +208,9 @@ QString frmProge::ResultsText() const
     lines << u"Vaatluskõrgus: "_s + txtKõrgus->text() + u" m"_s;
     if (const auto place = pickedPlace(*this))
         lines << u"Koht: "_s + placeName(utf8(cboNimestik->currentText()), place->listText);
-    lines << u"Sesoon: "_s + (optTalveaeg->isChecked() ? u"talveaeg"_s : u"suveaeg"_s);
+    lines << u"Sesoon: "_s
+            + QString::fromUtf8(solar::SeasonCaption(optTalveaeg->isChecked() ? solar::Season::Winter
+                                                                              : solar::Season::Summer));
     lines << u"Nädalapäev: "_s + fraTulem->title().section(u'/', 1, 1);
     lines << caption(lblPäevNädaNr_Aastas) + u": "_s + value(lblPäev_Nädal);
 

@@ -49,7 +49,7 @@ endforeach()
 # The PNG icons are drawn by the program's own sun picture; scripts/make-icons.sh
 # builds this tool and writes resources/icons/ with it. Not part of the normal build.
 qt_add_executable(vorandel_icons EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/make_icons.cpp)
-target_link_libraries(vorandel_icons PRIVATE vorandel_ui)
+target_link_libraries(vorandel_icons PRIVATE mainwindow_ui)
 
 # ---- Debian package ---------------------------------------------------------
 set(CPACK_GENERATOR DEB)

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "solar/constants.h"
+#include "solar/season.h"
 
 namespace solar {
 
@@ -15,9 +16,9 @@ constexpr double kVernalPointOffsetDeg = 79.957;
 constexpr double kSineOfObliquity = 0.3978;
 constexpr double kOrbitTermHours = 0.128;
 constexpr double kTiltTermHours = 1.0 / 6;
-constexpr double kZoneNoonAtGreenwichHours = 15;  // 12 + 3, summer time
+constexpr double kZoneNoonAtGreenwichHours = 12 + kSummerTimeOffsetHours;
 constexpr double kDegreesPerHour = 15;
-constexpr double kWinterOffsetHours = 1;
+constexpr double kWinterOffsetHours = kSummerTimeOffsetHours - kWinterTimeOffsetHours;
 }  // namespace
 
 double OrbitAngleSinceNewYear(std::int16_t dayOfYear, int eventMode)

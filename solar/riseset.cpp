@@ -4,14 +4,16 @@
 #include <cmath>
 
 #include "solar/constants.h"
+#include "solar/season.h"
 
 namespace solar {
 
 namespace {
 constexpr double kSunCentreDepressionDeg = 0.833;
 constexpr double kHorizonDipDegPerRootMetre = 0.0347;
-constexpr double kZoneNoonHourAngleDeg = 225;  // 15 hours: noon at Greenwich in GMT +3
-constexpr double kWinterOffsetHours = 1;
+// Noon at Greenwich in summer time, as an hour angle: 15 hours.
+constexpr double kZoneNoonHourAngleDeg = (12 + kSummerTimeOffsetHours) * 15;
+constexpr double kWinterOffsetHours = kSummerTimeOffsetHours - kWinterTimeOffsetHours;
 }  // namespace
 
 double HorizonDepressionSine(double heightMetres)

@@ -4,9 +4,9 @@
 #include <QTimeZone>
 #include <cmath>
 
-#include "mainwindow/fieldrules.h"
 #include "shell/legalclock.h"
 #include "solar/results.h"
+#include "solar/season.h"
 
 namespace yearview {
 
@@ -95,8 +95,8 @@ YearData computeYear(const YearRequest &request, const almanac::UtcOffsetAt &off
         row.sky = skyOf(day);
         row.dayLengthSeconds = double(almanac::dayLengthWholeSeconds(day));
 
-        const auto season = fieldrules::SeasonForMonth(row.date.month());
-        row.approxWinterTime = season == fieldrules::Season::Winter;
+        const auto season = solar::SeasonForMonth(row.date.month());
+        row.approxWinterTime = season == solar::Season::Winter;
         const solar::DayResults dayResults
             = solar::ComputeDayResults(withDate(request.observation, row.date), ",");
         for (int mode : {1, 2}) {

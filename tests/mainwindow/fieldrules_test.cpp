@@ -86,15 +86,6 @@ TEST(DateChecks, LeapDay)
     EXPECT_FALSE(LeapDayRejected(28, 2003));
 }
 
-TEST(Season, ByMonth)
-{
-    EXPECT_FALSE(SeasonForMonth(0));
-    for (int m : {1, 2, 3, 10, 11, 12, 13, 99})
-        EXPECT_EQ(SeasonForMonth(m), Season::Winter) << m;
-    for (int m = 4; m <= 9; ++m)
-        EXPECT_EQ(SeasonForMonth(m), Season::Summer) << m;
-}
-
 TEST(Tidying, TwoDigitsAndLeaving)
 {
     const struct {

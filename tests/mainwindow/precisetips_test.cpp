@@ -4,14 +4,15 @@
 
 #include "almanac/timescales.h"
 #include "mainwindow/precisetips.h"
+#include "solar/season.h"
 
 using almanac::Event;
 using precisetips::LegalClock;
 
 namespace {
 
-constexpr int kSummer = precisetips::kSummerTimeOffsetSeconds;
-constexpr int kWinter = precisetips::kWinterTimeOffsetSeconds;
+constexpr int kSummer = solar::kSummerTimeOffsetSeconds;
+constexpr int kWinter = solar::kWinterTimeOffsetSeconds;
 
 // A solar day of 30 March 2026 with the given UTC times of day (seconds), or none.
 almanac::SolarDay dayWith(std::optional<double> sunrise, std::optional<double> sunset, double length = 0)
