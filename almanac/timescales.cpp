@@ -31,14 +31,6 @@ CivilDate civilFromDays(std::int64_t days)
     return {year, month, day};
 }
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int daysInMonth(int year, int month)
-{
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 double deltaTSeconds(double y)
 {
     if (y < 1920) {

@@ -16,8 +16,6 @@ inline constexpr double kUnixEpochToJ2000Days = 10957.5;
 // Days from 1970-01-01 to a date of the proleptic Gregorian calendar.
 std::int64_t daysFromCivil(CivilDate date);
 CivilDate civilFromDays(std::int64_t days);
-bool isLeapYear(int year);
-int daysInMonth(int year, int month);
 
 // An instant rounded to the whole second, halves up.
 std::int64_t wholeSeconds(UtcSeconds instant);

@@ -54,7 +54,7 @@ void frmProge::cmdArvuta_Click()
     }
     for (QLineEdit *field :
          {txtPäev, txtKuu, txtLaiusMinut, txtLaiusSekund, txtPikkusMinut, txtPikkusSekund}) {
-        const QString two = qs(fieldrules::CompleteToTwoDigits(field->text().toStdString()));
+        const QString two = toQString(fieldrules::CompleteToTwoDigits(field->text().toStdString()));
         if (two != field->text())
             field->setText(two);
     }

@@ -46,8 +46,6 @@ NoticeText YearBefore1900Notice()
     return {"Tähelepanu", "Sisestatav aasta peab algama alates aastast 1900 k.a.", "", ""};
 }
 
-bool IsLeapYear(int year) { return solar::IsLeapYear(year); }
-
 int LongestMonthLength(int month)
 {
     switch (month) {
@@ -80,7 +78,7 @@ DateVerdict CheckFullDate(int day, int month, int year)
         return DateVerdict::NoMonth;
     if (month > 12)
         return DateVerdict::Valid;
-    if (month == 2 && !IsLeapYear(year)) {
+    if (month == 2 && !solar::IsLeapYear(year)) {
         if (day == 29)
             return DateVerdict::NotLeapYear;
         if (day >= 30)
@@ -90,7 +88,7 @@ DateVerdict CheckFullDate(int day, int month, int year)
     return day <= LongestMonthLength(month) ? DateVerdict::Valid : DateVerdict::WrongDay;
 }
 
-bool LeapDayRejected(int day, int year) { return day > (IsLeapYear(year) ? 29 : 28); }
+bool LeapDayRejected(int day, int year) { return day > (solar::IsLeapYear(year) ? 29 : 28); }
 
 std::optional<NoticeText> DateNotice(DateVerdict verdict)
 {

@@ -28,9 +28,6 @@ NoticeText RejectedKeyNotice();
 NoticeText TooLargeNotice();
 NoticeText YearBefore1900Notice();
 
-// Gregorian: divisible by 4, and not by 100 unless by 400.
-bool IsLeapYear(int year);
-
 // The longest a month can be: 31, 30, or 29 for February; 0 for no month.
 int LongestMonthLength(int month);
 

@@ -12,21 +12,15 @@
 
 #include "mainwindow/fieldrules.h"
 #include "shell/notice.h"
+#include "shell/text.h"
 #include "solar/observation.h"
-
-inline QString qs(const std::string &utf8) { return QString::fromStdString(utf8); }
-inline QString qtText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-inline std::string utf8(const QString &text) { return text.toStdString(); }
 
 // The ten fields' texts in row order, as the rules read them.
 inline std::array<std::string, 10> fieldTexts(const QList<QLineEdit *> &fields)
 {
     std::array<std::string, 10> texts;
     for (std::size_t i = 0; i < texts.size() && qsizetype(i) < fields.size(); ++i)
-        texts[i] = utf8(fields[qsizetype(i)]->text());
+        texts[i] = toUtf8(fields[qsizetype(i)]->text());
     return texts;
 }
 
@@ -57,5 +51,5 @@ inline void emptyField(QLineEdit *field) { field->setText(QString()); }
 
 inline void ShowNotice(QWidget *owner, const fieldrules::NoticeText &n)
 {
-    ShowNotice(owner, qs(n.title), qs(n.line1), qs(n.line2), qs(n.line3));
+    ShowNotice(owner, toQString(n.title), toQString(n.line1), toQString(n.line2), toQString(n.line3));
 }

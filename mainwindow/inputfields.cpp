@@ -150,14 +150,14 @@ void frmProge::limitedFieldChange(QLineEdit *field, int limit, QLineEdit *next, 
 
 void frmProge::tidyMinutesOrSeconds(QLineEdit *field)
 {
-    const QString tidy = qs(fieldrules::MinutesOrSecondsOnLeaving(utf8(field->text())));
+    const QString tidy = toQString(fieldrules::MinutesOrSecondsOnLeaving(toUtf8(field->text())));
     if (tidy != field->text())
         field->setText(tidy);
 }
 
 void frmProge::tidyDayOrMonth(QLineEdit *field)
 {
-    const QString tidy = qs(fieldrules::DayOrMonthOnLeaving(utf8(field->text())));
+    const QString tidy = toQString(fieldrules::DayOrMonthOnLeaving(toUtf8(field->text())));
     if (tidy != field->text())
         field->setText(tidy);
 }

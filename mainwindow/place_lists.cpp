@@ -37,7 +37,7 @@ void frmProge::FillRegionList()
     // Appending to an empty combo would select its first line; the prompt stays.
     const QString shown = cboNimestik->currentText();
     for (std::string_view text : gazetteer::regionTexts())
-        cboNimestik->addItem(qtText(text));
+        cboNimestik->addItem(toQString(text));
     cboNimestik->setCurrentIndex(-1);
     cboNimestik->setEditText(shown);
 }
@@ -47,27 +47,27 @@ void frmProge::cboNimestik_Click() { FillPlaceList(); }
 void frmProge::FillPlaceList()
 {
     const QString regionText = cboNimestik->currentText();
-    const auto region = gazetteer::findRegion(utf8(regionText));
+    const auto region = gazetteer::findRegion(toUtf8(regionText));
     if (!region)
         return;
     if (region->kind == gazetteer::RegionKind::Separator) {
         DisablePlaceList();
-        cboPiirkond->setEditText(qtText(region->heading));
+        cboPiirkond->setEditText(toQString(region->heading));
         return;
     }
     PreparePlaceList();
     for (const gazetteer::PlaceEntry &place : region->entries)
-        cboPiirkond->addItem(qtText(place.listText));
+        cboPiirkond->addItem(toQString(place.listText));
     // No line is selected, so the first arrow key steps onto the first line.
     cboPiirkond->setCurrentIndex(-1);
-    cboPiirkond->setEditText(qtText(region->heading));
+    cboPiirkond->setEditText(toQString(region->heading));
 }
 
 void frmProge::PreparePlaceList()
 {
     cboPiirkond->setEnabled(true);
     cboPiirkond->clear();
-    cboPiirkond->setToolTip(qtText(gazetteer::placeListTooltip(utf8(cboNimestik->currentText()))));
+    cboPiirkond->setToolTip(toQString(gazetteer::placeListTooltip(toUtf8(cboNimestik->currentText()))));
     emptyPlaceFields(*this);
 }
 
@@ -82,7 +82,7 @@ void frmProge::cboPiirkond_Click() { ApplyPlaceCoordinates(); }
 
 void frmProge::ApplyPlaceCoordinates()
 {
-    const auto place = gazetteer::findPlace(utf8(cboPiirkond->currentText()));
+    const auto place = gazetteer::findPlace(toUtf8(cboPiirkond->currentText()));
     if (place && place->kind == gazetteer::PlaceKind::TownHeading)
         ShowChooseDistrictNotice();  // empties the place text
     if (cboPiirkond->currentText().isEmpty() || !place || !place->values)
@@ -94,11 +94,11 @@ void frmProge::ApplyPlaceCoordinates()
 
     const gazetteer::PlaceValues &v = *place->values;
     txtLaiusKraad->setText(QString::number(v.latitude.degrees));
-    txtLaiusMinut->setText(qtText(v.latitude.minutes));
-    txtLaiusSekund->setText(qtText(v.latitude.seconds));
+    txtLaiusMinut->setText(toQString(v.latitude.minutes));
+    txtLaiusSekund->setText(toQString(v.latitude.seconds));
     txtPikkusKraad->setText(QString::number(v.longitude.degrees));
-    txtPikkusMinut->setText(qtText(v.longitude.minutes));
-    txtPikkusSekund->setText(qtText(v.longitude.seconds));
+    txtPikkusMinut->setText(toQString(v.longitude.minutes));
+    txtPikkusSekund->setText(toQString(v.longitude.seconds));
     txtKõrgus->setText(QString::number(v.heightMetres));
 
     // The fields' own handling has moved the focus along; only the day and

@@ -19,15 +19,13 @@
 
 namespace {
 
-QString text(const std::string &utf8) { return QString::fromStdString(utf8); }
-
 std::string decimalSeparator() { return QLocale().decimalPoint().toStdString(); }
 
 // A column's nine labels, in the order of its rows.
 void writeColumn(const std::array<QLabel *, 9> &labels, const solar::ColumnResult &column)
 {
     for (std::size_t row = 0; row < labels.size(); ++row)
-        labels[row]->setText(text(column.texts[row]));
+        labels[row]->setText(toQString(column.texts[row]));
 }
 
 }  // namespace
@@ -41,12 +39,12 @@ void frmProge::ComputeResults()
     const solar::DayResults day = solar::ComputeDayResults(*obs, decimalSeparator());
     HorizonSine = day.horizonSine;
 
-    lblPäev_Nädal->setText(text(day.dayWeekText));
-    lblPöörlemiskiir->setText(text(day.rotationSpeedText));
-    lblRaskuskiir->setText(text(day.gravityText));
-    lblTühi_Tõ->setText(text(std::string(solar::kEmptyRowText)));
-    lblTühi_Lo->setText(text(std::string(solar::kEmptyRowText)));
-    fraTulem->setTitle(text(day.resultCaption));
+    lblPäev_Nädal->setText(toQString(day.dayWeekText));
+    lblPöörlemiskiir->setText(toQString(day.rotationSpeedText));
+    lblRaskuskiir->setText(toQString(day.gravityText));
+    lblTühi_Tõ->setText(toQString(solar::kEmptyRowText));
+    lblTühi_Lo->setText(toQString(solar::kEmptyRowText));
+    fraTulem->setTitle(toQString(day.resultCaption));
     ResultsShown = 1;
 
     DisableInputFields();

@@ -11,6 +11,7 @@
 #include "shell/frmAbout.h"
 #include "shell/owner_hold.h"
 #include "shell/pictures.h"
+#include "shell/placement.h"
 
 namespace {
 
@@ -35,11 +36,7 @@ void frmProge::Form_Load()
         = QString::fromStdString(clockrules::FormatTodayCaption(toLocal(QDateTime::currentDateTime())));
     FillRegionList();
     // The window opens centred on the screen.
-    if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this, screen());
     setWindowTitle(QString::fromStdString(clockrules::WindowTitle(today.toStdString())));
 }
 

@@ -31,7 +31,7 @@ using namespace Qt::StringLiterals;
 QString placeName(std::string_view regionText, std::string_view listText)
 {
     const auto bare = [](std::string_view text) {
-        QString name = qtText(text);
+        QString name = toQString(text);
         if (const auto brace = name.indexOf(u'{'); brace >= 0)
             name.truncate(brace);
         return name.trimmed();
@@ -52,16 +52,16 @@ QString placeName(std::string_view regionText, std::string_view listText)
 // The place list's line, when the seven place fields still hold its values.
 std::optional<gazetteer::PlaceEntry> pickedPlace(const frmProge &w)
 {
-    const auto place = gazetteer::findPlace(utf8(w.cboPiirkond->currentText()));
+    const auto place = gazetteer::findPlace(toUtf8(w.cboPiirkond->currentText()));
     if (!place || !place->values)
         return std::nullopt;
     const gazetteer::PlaceValues &v = *place->values;
     const bool same = w.txtLaiusKraad->text() == QString::number(v.latitude.degrees)
-        && w.txtLaiusMinut->text() == qtText(v.latitude.minutes)
-        && w.txtLaiusSekund->text() == qtText(v.latitude.seconds)
+        && w.txtLaiusMinut->text() == toQString(v.latitude.minutes)
+        && w.txtLaiusSekund->text() == toQString(v.latitude.seconds)
         && w.txtPikkusKraad->text() == QString::number(v.longitude.degrees)
-        && w.txtPikkusMinut->text() == qtText(v.longitude.minutes)
-        && w.txtPikkusSekund->text() == qtText(v.longitude.seconds)
+        && w.txtPikkusMinut->text() == toQString(v.longitude.minutes)
+        && w.txtPikkusSekund->text() == toQString(v.longitude.seconds)
         && w.txtKõrgus->text() == QString::number(v.heightMetres);
     return same ? place : std::nullopt;
 }
@@ -173,7 +173,7 @@ void frmProge::OpenYearOverview()
     request.year = obs->year;
     request.observation = *obs;
     if (const auto place = pickedPlace(*this))
-        request.placeName = placeName(utf8(cboNimestik->currentText()), place->listText);
+        request.placeName = placeName(toUtf8(cboNimestik->currentText()), place->listText);
     else
         request.placeName = coordinatesText(*obs);
 
@@ -207,7 +207,7 @@ QString frmProge::ResultsText() const
                                                   txtPikkusSekund->text());
     lines << u"Vaatluskõrgus: "_s + txtKõrgus->text() + u" m"_s;
     if (const auto place = pickedPlace(*this))
-        lines << u"Koht: "_s + placeName(utf8(cboNimestik->currentText()), place->listText);
+        lines << u"Koht: "_s + placeName(toUtf8(cboNimestik->currentText()), place->listText);
     lines << u"Sesoon: "_s
             + QString::fromUtf8(solar::SeasonCaption(optTalveaeg->isChecked() ? solar::Season::Winter
                                                                               : solar::Season::Summer));

@@ -10,8 +10,10 @@
 
 #include "shell/look.h"
 #include "shell/pictures.h"
+#include "shell/placement.h"
 #include "shell/program_info.h"
 #include "shell/sysinfo.h"
+#include "shell/text.h"
 #include "shell/twips.h"
 
 using namespace Qt::StringLiterals;
@@ -51,8 +53,6 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const TwipsRect &where, 
     placeTwips(label, where);
     return label;
 }
-
-QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 }  // namespace
 
@@ -118,13 +118,13 @@ frmAbout::frmAbout(QLabel *aboutPicture, QWidget *parent)
 
 void frmAbout::Form_Load()
 {
-    const QString title = utf8(ProgramInfo.Title);
+    const QString title = toQString(ProgramInfo.Title);
     setWindowTitle(u"Programmist "_s + title);
     lblVersion->setText(QString::fromStdString(VersionText()));
     lblTitle->setText(title);
-    lblDescription->setText(utf8(ProgramInfo.FileDescription));
-    lblCopyright->setText(utf8(ProgramInfo.LegalCopyright));
-    lblComments->setText(utf8(ProgramInfo.Comments));
+    lblDescription->setText(toQString(ProgramInfo.FileDescription));
+    lblCopyright->setText(toQString(ProgramInfo.LegalCopyright));
+    lblComments->setText(toQString(ProgramInfo.Comments));
 }
 
 void frmAbout::cmdOK_Click()
@@ -167,9 +167,7 @@ void frmAbout::showEvent(QShowEvent *event)
 {
     if (!positioned_) {
         positioned_ = true;
-        QScreen *s = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-        if (s)
-            move(s->availableGeometry().center() - rect().center());
+        centreOnScreen(this, parentWidget() ? parentWidget()->screen() : nullptr);
     }
     QDialog::showEvent(event);
 }

@@ -12,7 +12,9 @@
 
 #include "shell/look.h"
 #include "shell/pictures.h"
+#include "shell/placement.h"
 #include "shell/program_info.h"
+#include "shell/text.h"
 #include "shell/twips.h"
 
 using namespace Qt::StringLiterals;
@@ -58,8 +60,6 @@ void fitToText(QLabel *label)
         after.moveRight(before.right());
     label->setGeometry(after);
 }
-
-QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 }  // namespace
 
@@ -115,10 +115,10 @@ void frmAlgus::Form_Load()
 {
     lblVersion->setText(QString::fromStdString(VersionText()));
     fitToText(lblVersion);
-    lblProductName->setText(utf8(ProgramInfo.Title));
+    lblProductName->setText(toQString(ProgramInfo.Title));
     fitToText(lblProductName);
-    lblCopyright->setText(utf8(ProgramInfo.LegalCopyright));
-    lblComments->setText(utf8(ProgramInfo.Comments));
+    lblCopyright->setText(toQString(ProgramInfo.LegalCopyright));
+    lblComments->setText(toQString(ProgramInfo.Comments));
 }
 
 void frmAlgus::tmrKäiviti_Timer() { handOver(); }
@@ -176,8 +176,7 @@ void frmAlgus::showEvent(QShowEvent *event)
 {
     if (!positioned_) {
         positioned_ = true;
-        if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
-            move(s->availableGeometry().center() - rect().center());
+        centreOnScreen(this, screen());
     }
     QWidget::showEvent(event);
     // A splash gets no focus of its own from most window managers.

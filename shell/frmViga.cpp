@@ -9,6 +9,7 @@
 
 #include "shell/look.h"
 #include "shell/pictures.h"
+#include "shell/placement.h"
 #include "shell/twips.h"
 
 using namespace Qt::StringLiterals;
@@ -77,9 +78,7 @@ void frmViga::showEvent(QShowEvent *event)
         look::fitText(line);
     if (!positioned_) {
         positioned_ = true;
-        QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-        if (screen)
-            move(screen->availableGeometry().center() - rect().center());
+        centreOnScreen(this, parentWidget() ? parentWidget()->screen() : nullptr);
     }
     QDialog::showEvent(event);
 }

@@ -7,6 +7,12 @@ namespace solar {
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
+int DaysInMonth(int month, int year)
+{
+    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[std::size_t(month - 1)];
+}
+
 std::int16_t DayOfYear(int day, int month, int year)
 {
     static constexpr std::array<int, 12> kDaysBeforeMonth

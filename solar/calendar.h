@@ -9,6 +9,9 @@ namespace solar {
 
 bool IsLeapYear(int year);
 
+// 28 to 31; month 1..12.
+int DaysInMonth(int month, int year);
+
 // 1 for 1 January. The date is valid for its month.
 std::int16_t DayOfYear(int day, int month, int year);
 

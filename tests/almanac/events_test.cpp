@@ -9,6 +9,7 @@
 #include "almanac/almanac.h"
 #include "almanac/events.h"
 #include "almanac/timescales.h"
+#include "solar/calendar.h"
 
 using almanac::CivilDate;
 using almanac::Event;
@@ -163,7 +164,7 @@ TEST(YearTable, EveryRowIsThatDatesSolarDay)
     for (const auto &[place, year] :
          {std::pair{kTallinn, 2026}, std::pair{kTromso, 2000}, std::pair{kPuntaArenas, 1900}}) {
         const std::vector<almanac::SolarDay> table = almanac::yearTable(place, year);
-        ASSERT_EQ(table.size(), almanac::isLeapYear(year) ? 366u : 365u);
+        ASSERT_EQ(table.size(), solar::IsLeapYear(year) ? 366u : 365u);
         EXPECT_EQ(table.front().date, (CivilDate{year, 1, 1}));
         EXPECT_EQ(table.back().date, (CivilDate{year, 12, 31}));
         for (std::size_t i = 0; i < table.size(); i += 37) {

@@ -17,18 +17,6 @@ TEST(KeyFilter, AcceptsDigitsBackspaceEnterAndMinusWhereAllowed)
         EXPECT_FALSE(IsAcceptedKey(c, true)) << int(c);
 }
 
-TEST(LeapYear, GregorianRule)
-{
-    const struct {
-        int year;
-        bool leap;
-    } rows[] = {
-        {1900, false}, {1996, true}, {2000, true}, {2003, false}, {2004, true}, {2100, false}, {2400, true},
-    };
-    for (const auto &r : rows)
-        EXPECT_EQ(IsLeapYear(r.year), r.leap) << r.year;
-}
-
 TEST(DateChecks, DayOfMonthUsesTheLongestLength)
 {
     const struct {

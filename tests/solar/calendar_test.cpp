@@ -98,10 +98,23 @@ TEST(Calendar, WeekOfYear)
 TEST(Calendar, IsLeapYear)
 {
     EXPECT_FALSE(solar::IsLeapYear(1900));
+    EXPECT_TRUE(solar::IsLeapYear(1996));
     EXPECT_TRUE(solar::IsLeapYear(2000));
     EXPECT_TRUE(solar::IsLeapYear(2004));
     EXPECT_FALSE(solar::IsLeapYear(2003));
     EXPECT_FALSE(solar::IsLeapYear(2100));
+    EXPECT_TRUE(solar::IsLeapYear(2400));
+}
+
+TEST(Calendar, DaysInMonth)
+{
+    EXPECT_EQ(solar::DaysInMonth(2, 1900), 28);
+    EXPECT_EQ(solar::DaysInMonth(2, 2024), 29);
+    int days = 0;
+    for (int month = 1; month <= 12; ++month)
+        days += solar::DaysInMonth(month, 2023);
+    EXPECT_EQ(days, 365);
+    EXPECT_EQ(solar::DayOfYear(31, 12, 2024), 366);
 }
 
 // Every date from 1900 to 2100 against the standard library's civil calendar,
