@@ -29,7 +29,7 @@
 
 #include "mainwindow/accessible_text.h"
 #include "mainwindow/frmProge.h"
-#include "mainwindow/textunits.h"
+#include "rules/textunits.h"
 
 namespace {
 

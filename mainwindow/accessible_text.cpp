@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "mainwindow/textunits.h"
+#include "rules/textunits.h"
 
 namespace {
 

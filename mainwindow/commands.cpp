@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "mainwindow/fieldrules.h"
 #include "mainwindow/fieldtext.h"
 #include "mainwindow/frmProge.h"
+#include "rules/fieldrules.h"
 #include "shell/notice.h"
 #include "solar/observation.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "mainwindow/fieldrules.h"
+#include "rules/fieldrules.h"
 #include "shell/notice.h"
 #include "shell/text.h"
 #include "solar/observation.h"

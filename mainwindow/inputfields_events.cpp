@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "mainwindow/fieldrules.h"
 #include "mainwindow/frmProge.h"
+#include "rules/fieldrules.h"
 
 namespace {
 

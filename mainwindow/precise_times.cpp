@@ -8,7 +8,7 @@
 
 #include "almanac/timescales.h"
 #include "mainwindow/frmProge.h"
-#include "mainwindow/precisetips.h"
+#include "rules/precisetips.h"
 #include "shell/legalclock.h"
 #include "solar/season.h"
 

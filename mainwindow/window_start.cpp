@@ -6,8 +6,8 @@
 #include <QLocale>
 #include <QScreen>
 
-#include "mainwindow/clockrules.h"
 #include "mainwindow/frmProge.h"
+#include "rules/clockrules.h"
 #include "shell/frmAbout.h"
 #include "shell/owner_hold.h"
 #include "shell/pictures.h"

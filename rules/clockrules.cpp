@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/clockrules.h"
+#include "rules/clockrules.h"
 
 #include <cmath>
 #include <cstdint>

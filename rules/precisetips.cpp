@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/precisetips.h"
+#include "rules/precisetips.h"
 
 #include <cstdio>
 #include <cstdlib>

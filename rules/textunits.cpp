@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/textunits.h"
+#include "rules/textunits.h"
 
 #include <algorithm>
 #include <vector>

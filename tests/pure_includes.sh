@@ -6,7 +6,7 @@
 #   pure_includes.sh SOURCE_DIR
 set -euo pipefail
 cd "$1"
-pure=(solar gazetteer almanac)
+pure=(solar gazetteer almanac rules)
 windows='app|shell|mainwindow|yearview'
 found=0
 checked=0

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "mainwindow/fieldrules.h"
+#include "rules/fieldrules.h"
 
 using namespace fieldrules;
 

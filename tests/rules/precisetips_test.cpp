@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "almanac/timescales.h"
-#include "mainwindow/precisetips.h"
+#include "rules/precisetips.h"
 #include "solar/season.h"
 
 using almanac::Event;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "mainwindow/textunits.h"
+#include "rules/textunits.h"
 
 using namespace textunits;
 
