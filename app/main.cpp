@@ -10,6 +10,7 @@
 #include "shell/look.h"
 #include "shell/pictures.h"
 #include "shell/program_info.h"
+#include "shell/text.h"
 
 int main(int argc, char *argv[])
 {
@@ -27,8 +28,7 @@ int main(int argc, char *argv[])
     // raised buttons.
     if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(classic);
-    QApplication::setApplicationName(
-        QString::fromUtf8(ProgramInfo.Title.data(), qsizetype(ProgramInfo.Title.size())));
+    QApplication::setApplicationName(toQString(ProgramInfo.Title));
     QApplication::setApplicationVersion(QString::fromStdString(VersionNumber()));
     QApplication::setWindowIcon(pictures::sunIcon());
     // Closing the main window, the only window left, ends the program.

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program started without a display, with a display that does not exist
 # and with one that never answers: one line on standard error and status 2,
-# every run bounded in time.
+# every run bounded in time. A platform plug-in that fails otherwise: the
+# toolkit's own message before the line.
 #   display_test.sh PROGRAM
 set -u
 program=$1
@@ -69,5 +70,19 @@ time.sleep(60)
 listener=$!
 for _ in $(seq 50); do [ -S "$hung_socket" ] && break; sleep 0.1; done
 run "X display that does not answer" "vorandel: cannot connect to display :$n (no answer)" DISPLAY=":$n"
+
+# A platform plug-in that fails for a reason of its own: what the toolkit
+# said, then the line.
+timeout 30 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=vorandel-nosuch "$program" \
+    >"$work/out" 2>"$work/err" </dev/null
+status=$?
+if [ "$status" -eq 2 ] && grep -q 'Could not find the Qt platform plugin "vorandel-nosuch"' "$work/err" \
+    && [ "$(tail -n 1 "$work/err")" = "vorandel: cannot start the window system vorandel-nosuch" ]; then
+    echo "PASS: platform plug-in that does not exist"
+else
+    echo "FAIL: platform plug-in that does not exist: status $status, standard error:"
+    sed 's/^/    /' "$work/err"
+    failures=$((failures + 1))
+fi
 
 exit $((failures > 0))
