@@ -10,8 +10,29 @@
 
 namespace almanac {
 
+namespace {
+
+// Code that leaves the upper halves of the 256-bit vector registers in use
+// (the toolkit does, once it has started) makes every later SSE instruction
+// wait on them: ERFA's long series then run ten times slower. Clearing them
+// before the series costs one instruction.
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("avx"))) void vzeroupper() { __builtin_ia32_vzeroupper(); }
+void clearUpperVectorHalves()
+{
+    static const bool hasAvx = __builtin_cpu_supports("avx");
+    if (hasAvx)
+        vzeroupper();
+}
+#else
+void clearUpperVectorHalves() { }
+#endif
+
+}  // namespace
+
 SunPlace sunApparentCirs(double utDays)
 {
+    clearUpperVectorHalves();
     const double ttDays = utDays + deltaTSeconds(decimalYearFromUtDays(utDays)) / kSecondsPerDay;
 
     // The Earth, heliocentric and barycentric, in AU and AU/day (TDB taken as TT).

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The precise computation: one place-year of all nine events, the same
-// written as the command line writes it, and the one day the window asks for.
+// written as the command line writes it, and the one day the window asks for;
+// measured after the windows' toolkit has drawn, as in the program.
+#include <QImage>
+#include <QLabel>
 #include <QTimeZone>
 #include <QtTest>
 
@@ -8,6 +11,8 @@
 #include "shell/legalclock.h"
 
 namespace {
+
+using namespace Qt::StringLiterals;
 
 const almanac::Place kTallinn{59.437, 24.745, 0};
 
@@ -18,10 +23,22 @@ class bench_almanac : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void placeYear();
     void placeYearAsCsv();
     void oneSolarDay();
 };
+
+// The toolkit's drawing leaves vector registers in a state that slows the
+// computation down unless the computation clears them first.
+void bench_almanac::initTestCase()
+{
+    QLabel label(u"Päikesetõus 04:02:40"_s);
+    label.resize(400, 300);
+    QImage image(label.size(), QImage::Format_ARGB32_Premultiplied);
+    label.render(&image);
+    QVERIFY(!image.isNull());
+}
 
 void bench_almanac::placeYear()
 {
@@ -46,5 +63,5 @@ void bench_almanac::oneSolarDay()
     QVERIFY(noon > 0);
 }
 
-QTEST_GUILESS_MAIN(bench_almanac)
+QTEST_MAIN(bench_almanac)
 #include "bench_almanac.moc"
