@@ -73,7 +73,7 @@ lint)
     sources=$(git ls-files '*.cpp' '*.h')
     # shellcheck disable=SC2086
     clang-format --dry-run --Werror $sources
-    git ls-files 'app/*.cpp' 'shell/*.cpp' 'mainwindow/*.cpp' 'yearview/*.cpp' \
+    git ls-files 'app/*.cpp' 'shell/*.cpp' 'mainwindow/*.cpp' 'rules/*.cpp' 'yearview/*.cpp' \
                  'solar/*.cpp' 'almanac/*.cpp' 'gazetteer/*.cpp' \
         | xargs -P2 -n4 clang-tidy -p build --quiet
     echo "lint: formatting and clang-tidy clean"
