@@ -243,10 +243,10 @@ bool isOurs(QAccessibleInterface *iface)
 // The sunrise and sunset as a screen reader says them.
 QString spokenSunTimes(const frmProge *w)
 {
-    QString sunset = spokenValue(w->lblPäiLooKell);
+    QString sunset = spokenValue(w->controls().lblPäiLooKell);
     if (!sunset.isEmpty())
         sunset[0] = sunset[0].toLower();
-    return spokenValue(w->lblPäiTõuKell) + QStringLiteral(", ") + sunset;
+    return spokenValue(w->controls().lblPäiTõuKell) + QStringLiteral(", ") + sunset;
 }
 
 void describe(QWidget *w, const QString &description)
@@ -276,19 +276,19 @@ protected:
         auto *w = qobject_cast<frmProge *>(parent());
         if (!w)
             return false;
-        if (watched == w->cmdTühjenda && event->type() == QEvent::FocusIn) {
-            describe(w->cmdTühjenda,
-                     w->ResultsShown == 1
-                         ? spokenSunTimes(w) + QStringLiteral(". ") + w->cmdTühjenda->toolTip().trimmed()
-                         : QString());
-        } else if (watched == w->txtPäev && event->type() == QEvent::FocusIn && placePicked) {
-            describe(w->txtPäev,
+        if (watched == w->controls().cmdTühjenda && event->type() == QEvent::FocusIn) {
+            describe(w->controls().cmdTühjenda,
+                     w->runState().ResultsShown ? spokenSunTimes(w) + QStringLiteral(". ")
+                             + w->controls().cmdTühjenda->toolTip().trimmed()
+                                                : QString());
+        } else if (watched == w->controls().txtPäev && event->type() == QEvent::FocusIn && placePicked) {
+            describe(w->controls().txtPäev,
                      QStringLiteral("Koordinaadid ja kõrgus täidetud: ")
-                         + spokenWords(w->cboPiirkond->currentText()) + QStringLiteral(". ")
-                         + w->txtPäev->toolTip().trimmed());
-        } else if (watched == w->txtPäev && event->type() == QEvent::FocusOut) {
+                         + spokenWords(w->controls().cboPiirkond->currentText()) + QStringLiteral(". ")
+                         + w->controls().txtPäev->toolTip().trimmed());
+        } else if (watched == w->controls().txtPäev && event->type() == QEvent::FocusOut) {
             placePicked = false;
-            describe(w->txtPäev, QString());  // the hint again
+            describe(w->controls().txtPäev, QString());  // the hint again
         }
         return false;
     }
@@ -302,11 +302,11 @@ protected:
 void describeSeasonOptions(frmProge *w)
 {
     const std::pair<QRadioButton *, QString> options[] = {
-        {w->optSuveaeg, QStringLiteral("Kellaajad suveajas, GMT +3")},
-        {w->optTalveaeg, QStringLiteral("Kellaajad talveajas, GMT +2")},
+        {w->controls().optSuveaeg, QStringLiteral("Kellaajad suveajas, GMT +3")},
+        {w->controls().optTalveaeg, QStringLiteral("Kellaajad talveajas, GMT +2")},
     };
     for (const auto &[option, meaning] : options) {
-        const bool showsTimes = w->ResultsShown == 1 && option->isChecked();
+        const bool showsTimes = w->runState().ResultsShown && option->isChecked();
         describe(option, showsTimes ? meaning + QStringLiteral(". ") + spokenSunTimes(w) : meaning);
     }
 }
