@@ -2,6 +2,7 @@
 #pragma once
 // The main window: the input fields, the gazetteer lists, the commands, the
 // results frame, the clock and the season choice. It owns all state of a run.
+#include <QDateTime>
 #include <QDialog>
 #include <cstdint>
 #include <functional>
@@ -169,6 +170,8 @@ public:
 
     // Ends the program at once with the given exit code. Tests replace it.
     std::function<void(int)> endProgram;
+    // The present moment, as the clock shows it. Tests replace it.
+    std::function<QDateTime()> currentDateTime;
 
     // The ten input fields in the order of the rows.
     QList<QLineEdit *> inputFields() const;

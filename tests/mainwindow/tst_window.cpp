@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The living window: the season switch over stored times, the clock and the
 // Julian date, the About picture and the load step's title.
+#include <QAccessible>
 #include <QDate>
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTimeZone>
 
 #include "shell/frmAbout.h"
 #include "shell/pictures.h"
@@ -182,6 +184,42 @@ private slots:
         QVERIFY(QRegularExpression(u"^2 4\\d\\d \\d\\d\\d[.,]\\d{6}$"_s)
                     .match(w->controls().picJuuliusePäev->text())
                     .hasMatch());
+    }
+
+    // The label reads the local clock time as it stands; its tip and
+    // description give the Julian date of the same instant in UT. The
+    // figures are PyEphem's julian_date of the local and of the UTC time.
+    void julianDateTwoReadings_data()
+    {
+        QTest::addColumn<qint64>("utcSeconds");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("winter time, 8 Dec 2026 14:30:36")
+            << qint64(1796733036) << u"2 461 383.104583"_s << u" Juliuse päev (UT): 2 461 383.021250 "_s;
+        QTest::newRow("summer time, 21 Jun 2026 12:15:00")
+            << qint64(1782033300) << u"2 461 213.010417"_s << u" Juliuse päev (UT): 2 461 212.885417 "_s;
+        // The clock goes back at 04:00 summer time: 03:30 comes twice.
+        QTest::newRow("25 Oct 2026 03:30 summer time")
+            << qint64(1792888200) << u"2 461 338.645833"_s << u" Juliuse päev (UT): 2 461 338.520833 "_s;
+        QTest::newRow("25 Oct 2026 03:30 winter time")
+            << qint64(1792891800) << u"2 461 338.645833"_s << u" Juliuse päev (UT): 2 461 338.562500 "_s;
+    }
+
+    void julianDateTwoReadings()
+    {
+        QFETCH(qint64, utcSeconds);
+        QFETCH(QString, label);
+        QFETCH(QString, tip);
+        const QTimeZone tallinn("Europe/Tallinn");
+        QVERIFY(tallinn.isValid());
+        w->currentDateTime = [=] { return QDateTime::fromSecsSinceEpoch(utcSeconds, tallinn); };
+        QLabel *julian = w->controls().picJuuliusePäev;
+        w->tmrAeg_Timer();
+        QCOMPARE(julian->text(), label);
+        QCOMPARE(julian->toolTip(), tip);
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(julian);
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Description), tip);
     }
 
     void aboutPictureSwap()
