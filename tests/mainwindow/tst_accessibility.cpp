@@ -4,9 +4,11 @@
 // description as it changes, and the result values announced with their meaning.
 #include <QAccessible>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QRadioButton>
 
+#include "mainwindow/accessible_text.h"
 #include "shell/frmAbout.h"
 #include "window_fixture.h"
 
@@ -268,6 +270,26 @@ private slots:
         }
     }
 
+    // The window's text interface answers for its own fields only; any other
+    // line edit of the process, a file dialog's among them, keeps the toolkit's.
+    void otherFieldsKeepTheToolkitsInterface()
+    {
+        const auto ours = [](QLineEdit *edit) {
+            return isLineEditAccessible(QAccessible::queryAccessibleInterface(edit));
+        };
+        QVERIFY(ours(w->controls().txtPäev));
+        QVERIFY(ours(w->controls().txtKõrgus));
+        QVERIFY(ours(w->controls().cboPiirkond->lineEdit()));
+        QLineEdit bare;
+        QVERIFY(!ours(&bare));
+        QFileDialog dialog(w.get());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        const QList<QLineEdit *> dialogFields = dialog.findChildren<QLineEdit *>();
+        QVERIFY(!dialogFields.isEmpty());
+        for (QLineEdit *field : dialogFields)
+            QVERIFY2(!ours(field), qPrintable(field->objectName()));
+    }
+
     void decorativePicturesLeftOut()
     {
         const QStringList before = childNames(w->controls().fraTulem);
@@ -293,9 +315,8 @@ private slots:
         QCOMPARE(w->controls().cboNimestik->itemData(0, Qt::AccessibleTextRole).toString(), u"Alevid"_s);
         QCOMPARE(w->controls().cboNimestik->itemData(1, Qt::AccessibleTextRole).toString(), u"Linnad"_s);
         QCOMPARE(w->controls().cboNimestik->itemData(2, Qt::AccessibleTextRole).toString(), u"Eraldusjoon"_s);
-        QVERIFY(!w->controls()
-                     .cboNimestik->itemData(3, Qt::AccessibleTextRole)
-                     .isValid());  // "Harjumaa" as it is
+        // "Harjumaa" as it is.
+        QVERIFY(!w->controls().cboNimestik->itemData(3, Qt::AccessibleTextRole).isValid());
         // The town headings of the place list, filled when the towns are picked.
         w->controls().cboNimestik->setCurrentIndex(1);
         emit w->controls().cboNimestik->activated(1);
