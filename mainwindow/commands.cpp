@@ -34,10 +34,10 @@ void frmProge::cmdArvuta_Click()
     }
     if (fieldValue(txtAasta) < 1900) {
         // The year field's own leaving check must not report the same year again.
-        YearNoticeMuted = 1;
+        run_.YearNoticeMuted = true;
         ShowNotice(this, fieldrules::YearBefore1900Notice());
         emptyAndCorrect(txtAasta);
-        YearNoticeMuted = 0;
+        run_.YearNoticeMuted = false;
         return;
     }
     // The field checks can be passed by the order of entry (day and month
@@ -84,7 +84,7 @@ void frmProge::cmdTühjenda_Click()
     emptyField(txtPäev);
     emptyField(txtKuu);
     fraTulem->setTitle(QStringLiteral("Sisesta uued andmed..."));
-    ResultsShown = 0;
+    run_.ResultsShown = false;
     cboNimestik->setEnabled(true);
     cmdTühjenda->setEnabled(false);
 }

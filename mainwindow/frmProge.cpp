@@ -9,6 +9,7 @@
 frmProge::frmProge(QWidget *parent)
     : QDialog(parent)
     , endProgram([](int code) { QCoreApplication::exit(code); })
+    , currentDateTime([] { return QDateTime::currentDateTime(); })
 {
     buildLayout();
     connectHandlers();

@@ -2,12 +2,14 @@
 #pragma once
 // The main window: the input fields, the gazetteer lists, the commands, the
 // results frame, the clock and the season choice. It owns all state of a run.
+#include <QDateTime>
 #include <QDialog>
 #include <cstdint>
 #include <functional>
 #include <optional>
 
 #include "almanac/almanac.h"
+#include "mainwindow/runstate.h"
 #include "solar/observation.h"
 
 class QComboBox;
@@ -21,15 +23,9 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 
-class frmProge : public QDialog
-{
-    Q_OBJECT
-
-public:
-    explicit frmProge(QWidget *parent = nullptr);
-    ~frmProge() override;
-
-    // ---- Controls, named as the designer named them -------------------------
+// The window's controls, named as the designer named them (each also carries
+// its name as its object name).
+struct MainWindowControls {
     // Input area.
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10,
         *Label11, *Label12, *Label13, *Label14;
@@ -57,16 +53,24 @@ public:
     QLabel *lblNurkA_Lo, *lblNurkB_Lo, *lblNurkC_Lo, *lblNurkD_Lo, *lblPäiHorKoh_Lo, *lblNurkE_Lo,
         *lblKohKeskP_Lo, *lblTühi_Lo, *lblKeskP_st_PäiLoo_ni, *lblPäiLooKell;
 
-    // ---- State of the run ----------------------------------------------------
-    std::int16_t WinterTime = 0;  // 0 summer time (GMT +3), 1 winter time (GMT +2)
-    float ResultsShown = 0;  // 1 while results are shown
-    float EventMode = 0;  // 1 sunrise column, 2 sunset column, 0 otherwise
-    double HorizonSine = 0;  // sine of the Sun's depression at rising and setting
-    double NoonAtSunrise = 0, SunriseTime = 0, NoonAtSunset = 0, SunsetTime = 0;  // hours
-    float YearNoticeMuted = 0;  // while not 0, leaving the year does not report < 1900
-    // A column where the Sun does not rise or set keeps its polar text when
-    // the season is switched.
-    bool SunriseColumnPolar = false, SunsetColumnPolar = false;
+    // The results frame's menu.
+    QMenu *mnuTulem;
+    QAction *mnuAastaÜlevaade, *mnuKopeeri;
+};
+
+class frmProge : public QDialog, private MainWindowControls
+{
+    Q_OBJECT
+
+public:
+    explicit frmProge(QWidget *parent = nullptr);
+    ~frmProge() override;
+
+    // The controls, for tests and for the window's accessible interfaces;
+    // the window alone places and wires them.
+    const MainWindowControls &controls() const { return *this; }
+    // What the window keeps through a run besides its controls' texts.
+    const RunState &runState() const { return run_; }
 
     // ---- The computation (mainwindow/results.cpp) -----------------------------
     void ComputeResults();
@@ -156,8 +160,6 @@ public:
     void imgAbout_Click();
 
     // ---- Results frame's menu and the year overview (mainwindow/yearview_menu.cpp)
-    QMenu *mnuTulem;
-    QAction *mnuAastaÜlevaade, *mnuKopeeri;
     void fraTulem_ContextMenu(const QPoint &position);
     void OpenYearOverview();  // nothing before a computation
     // F2 opens the overview; the menu key and Shift+F10 open the results
@@ -168,6 +170,8 @@ public:
 
     // Ends the program at once with the given exit code. Tests replace it.
     std::function<void(int)> endProgram;
+    // The present moment, as the clock shows it. Tests replace it.
+    std::function<QDateTime()> currentDateTime;
 
     // The ten input fields in the order of the rows.
     QList<QLineEdit *> inputFields() const;
@@ -204,4 +208,5 @@ private:
     bool correctingFocus_ = false;
     QLineEdit *fieldWithFocus_ = nullptr;
     bool loaded_ = false;
+    RunState run_;
 };

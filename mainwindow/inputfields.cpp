@@ -84,11 +84,11 @@ void frmProge::SetSeasonForMonth(std::int16_t month)
     if (*season == solar::Season::Summer) {
         optSuveaeg->setChecked(true);
         optSuveaeg_Click();
-        WinterTime = 0;
+        run_.WinterTime = false;
     } else {
         optTalveaeg->setChecked(true);
         optTalveaeg_Click();
-        WinterTime = 1;
+        run_.WinterTime = true;
     }
 }
 
@@ -307,7 +307,7 @@ void frmProge::txtAasta_LostFocus()
         return;
     }
     // Calculate reports a year before 1900 itself while it mutes this check.
-    if (YearNoticeMuted != 0)
+    if (run_.YearNoticeMuted)
         return;
     ShowNotice(this, fieldrules::YearBefore1900Notice());
     emptyAndCorrect(txtAasta);

@@ -16,22 +16,26 @@ using KeyPressHandler = void (frmProge::*)(char16_t &);
 using LeaveHandler = void (frmProge::*)();
 
 struct FieldHandlers {
-    QLineEdit *frmProge::*field;
+    QLineEdit *MainWindowControls::*field;
     KeyPressHandler keyPress;
     LeaveHandler lostFocus;  // only where leaving the field does something
 };
 
 const FieldHandlers kFieldHandlers[] = {
-    {&frmProge::txtPäev, &frmProge::txtPäev_KeyPress, &frmProge::txtPäev_LostFocus},
-    {&frmProge::txtKuu, &frmProge::txtKuu_KeyPress, &frmProge::txtKuu_LostFocus},
-    {&frmProge::txtAasta, &frmProge::txtAasta_KeyPress, &frmProge::txtAasta_LostFocus},
-    {&frmProge::txtLaiusKraad, &frmProge::txtLaiusKraad_KeyPress, nullptr},
-    {&frmProge::txtLaiusMinut, &frmProge::txtLaiusMinut_KeyPress, &frmProge::txtLaiusMinut_LostFocus},
-    {&frmProge::txtLaiusSekund, &frmProge::txtLaiusSekund_KeyPress, &frmProge::txtLaiusSekund_LostFocus},
-    {&frmProge::txtPikkusKraad, &frmProge::txtPikkusKraad_KeyPress, nullptr},
-    {&frmProge::txtPikkusMinut, &frmProge::txtPikkusMinut_KeyPress, &frmProge::txtPikkusMinut_LostFocus},
-    {&frmProge::txtPikkusSekund, &frmProge::txtPikkusSekund_KeyPress, &frmProge::txtPikkusSekund_LostFocus},
-    {&frmProge::txtKõrgus, &frmProge::txtKõrgus_KeyPress, nullptr},
+    {&MainWindowControls::txtPäev, &frmProge::txtPäev_KeyPress, &frmProge::txtPäev_LostFocus},
+    {&MainWindowControls::txtKuu, &frmProge::txtKuu_KeyPress, &frmProge::txtKuu_LostFocus},
+    {&MainWindowControls::txtAasta, &frmProge::txtAasta_KeyPress, &frmProge::txtAasta_LostFocus},
+    {&MainWindowControls::txtLaiusKraad, &frmProge::txtLaiusKraad_KeyPress, nullptr},
+    {&MainWindowControls::txtLaiusMinut, &frmProge::txtLaiusMinut_KeyPress,
+     &frmProge::txtLaiusMinut_LostFocus},
+    {&MainWindowControls::txtLaiusSekund, &frmProge::txtLaiusSekund_KeyPress,
+     &frmProge::txtLaiusSekund_LostFocus},
+    {&MainWindowControls::txtPikkusKraad, &frmProge::txtPikkusKraad_KeyPress, nullptr},
+    {&MainWindowControls::txtPikkusMinut, &frmProge::txtPikkusMinut_KeyPress,
+     &frmProge::txtPikkusMinut_LostFocus},
+    {&MainWindowControls::txtPikkusSekund, &frmProge::txtPikkusSekund_KeyPress,
+     &frmProge::txtPikkusSekund_LostFocus},
+    {&MainWindowControls::txtKõrgus, &frmProge::txtKõrgus_KeyPress, nullptr},
 };
 
 enum class KeyKind {

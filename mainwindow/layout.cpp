@@ -41,7 +41,7 @@ W *makeControl(QWidget *parent, const char16_t *name, const TwipsRect &rect, int
 enum class LabelKind { Prompt, Unit, UnitFixedSize };
 
 struct InputLabel {
-    QLabel *frmProge::*member;
+    QLabel *MainWindowControls::*member;
     const char16_t *name;
     TwipsRect rect;
     int tab;
@@ -51,25 +51,25 @@ struct InputLabel {
 
 // clang-format off
 const InputLabel kInputLabels[] = {
-    {&frmProge::Label1, u"Label1", {240, 240, 1605, 300}, 0, u"Sisesta kuupäev:", LabelKind::Prompt},
-    {&frmProge::Label5, u"Label5", {2235, 270, 180, 195}, 5, u"pp", LabelKind::Unit},
-    {&frmProge::Label6, u"Label6", {2885, 270, 255, 255}, 6, u"/kk", LabelKind::UnitFixedSize},
-    {&frmProge::Label7, u"Label7", {3595, 270, 435, 195}, 8, u"/aaaa", LabelKind::Unit},
-    {&frmProge::Label2, u"Label2", {240, 600, 1875, 300}, 1, u"Sisesta geogr. laius:", LabelKind::Prompt},
-    {&frmProge::Label8, u"Label8", {2885, 600, 60, 195}, 11, u"°", LabelKind::Unit},
-    {&frmProge::Label9, u"Label9", {3440, 600, 30, 195}, 13, u"'", LabelKind::Unit},
-    {&frmProge::Label10, u"Label10", {3980, 600, 60, 195}, 15, u"''", LabelKind::Unit},
-    {&frmProge::Label3, u"Label3", {240, 960, 2040, 300}, 2, u"Sisesta geogr. pikkus:", LabelKind::Prompt},
-    {&frmProge::Label11, u"Label11", {2885, 960, 60, 195}, 17, u"°", LabelKind::Unit},
-    {&frmProge::Label12, u"Label12", {3440, 960, 30, 195}, 19, u"'", LabelKind::Unit},
-    {&frmProge::Label13, u"Label13", {3980, 960, 60, 195}, 21, u"''", LabelKind::Unit},
-    {&frmProge::Label4, u"Label4", {240, 1320, 2085, 300}, 3, u"Sisesta vaatluskõrgus:", LabelKind::Prompt},
-    {&frmProge::Label14, u"Label14", {3080, 1350, 120, 195}, 23, u"m", LabelKind::Unit},
+    {&MainWindowControls::Label1, u"Label1", {240, 240, 1605, 300}, 0, u"Sisesta kuupäev:", LabelKind::Prompt},
+    {&MainWindowControls::Label5, u"Label5", {2235, 270, 180, 195}, 5, u"pp", LabelKind::Unit},
+    {&MainWindowControls::Label6, u"Label6", {2885, 270, 255, 255}, 6, u"/kk", LabelKind::UnitFixedSize},
+    {&MainWindowControls::Label7, u"Label7", {3595, 270, 435, 195}, 8, u"/aaaa", LabelKind::Unit},
+    {&MainWindowControls::Label2, u"Label2", {240, 600, 1875, 300}, 1, u"Sisesta geogr. laius:", LabelKind::Prompt},
+    {&MainWindowControls::Label8, u"Label8", {2885, 600, 60, 195}, 11, u"°", LabelKind::Unit},
+    {&MainWindowControls::Label9, u"Label9", {3440, 600, 30, 195}, 13, u"'", LabelKind::Unit},
+    {&MainWindowControls::Label10, u"Label10", {3980, 600, 60, 195}, 15, u"''", LabelKind::Unit},
+    {&MainWindowControls::Label3, u"Label3", {240, 960, 2040, 300}, 2, u"Sisesta geogr. pikkus:", LabelKind::Prompt},
+    {&MainWindowControls::Label11, u"Label11", {2885, 960, 60, 195}, 17, u"°", LabelKind::Unit},
+    {&MainWindowControls::Label12, u"Label12", {3440, 960, 30, 195}, 19, u"'", LabelKind::Unit},
+    {&MainWindowControls::Label13, u"Label13", {3980, 960, 60, 195}, 21, u"''", LabelKind::Unit},
+    {&MainWindowControls::Label4, u"Label4", {240, 1320, 2085, 300}, 3, u"Sisesta vaatluskõrgus:", LabelKind::Prompt},
+    {&MainWindowControls::Label14, u"Label14", {3080, 1350, 120, 195}, 23, u"m", LabelKind::Unit},
 };
 // clang-format on
 
 struct InputBox {
-    QLineEdit *frmProge::*member;
+    QLineEdit *MainWindowControls::*member;
     const char16_t *name;
     TwipsRect rect;
     int tab;
@@ -79,22 +79,22 @@ struct InputBox {
 
 // clang-format off
 const InputBox kInputBoxes[] = {
-    {&frmProge::txtPäev, u"txtPäev", {2475, 240, 375, 315}, 4, 2, u" Sisesta päev "},
-    {&frmProge::txtKuu, u"txtKuu", {3185, 240, 375, 315}, 7, 2, u" Sisesta kuu "},
-    {&frmProge::txtAasta, u"txtAasta", {4105, 240, 545, 315}, 9, 4, u" Sisesta aasta täispikkuses "},
-    {&frmProge::txtLaiusKraad, u"txtLaiusKraad", {2475, 600, 375, 315}, 10, 2,
+    {&MainWindowControls::txtPäev, u"txtPäev", {2475, 240, 375, 315}, 4, 2, u" Sisesta päev "},
+    {&MainWindowControls::txtKuu, u"txtKuu", {3185, 240, 375, 315}, 7, 2, u" Sisesta kuu "},
+    {&MainWindowControls::txtAasta, u"txtAasta", {4105, 240, 545, 315}, 9, 4, u" Sisesta aasta täispikkuses "},
+    {&MainWindowControls::txtLaiusKraad, u"txtLaiusKraad", {2475, 600, 375, 315}, 10, 2,
      u" Sisesta geograafiline laius (kraad) "},
-    {&frmProge::txtLaiusMinut, u"txtLaiusMinut", {3020, 600, 375, 315}, 12, 2,
+    {&MainWindowControls::txtLaiusMinut, u"txtLaiusMinut", {3020, 600, 375, 315}, 12, 2,
      u" Sisesta geograafiline laius (minut) "},
-    {&frmProge::txtLaiusSekund, u"txtLaiusSekund", {3560, 600, 375, 315}, 14, 2,
+    {&MainWindowControls::txtLaiusSekund, u"txtLaiusSekund", {3560, 600, 375, 315}, 14, 2,
      u" Sisesta geograafiline laius (sekund) "},
-    {&frmProge::txtPikkusKraad, u"txtPikkusKraad", {2475, 960, 375, 315}, 16, 2,
+    {&MainWindowControls::txtPikkusKraad, u"txtPikkusKraad", {2475, 960, 375, 315}, 16, 2,
      u" Sisesta geograafiline pikkus (kraad) "},
-    {&frmProge::txtPikkusMinut, u"txtPikkusMinut", {3020, 960, 375, 315}, 18, 2,
+    {&MainWindowControls::txtPikkusMinut, u"txtPikkusMinut", {3020, 960, 375, 315}, 18, 2,
      u" Sisesta geograafiline pikkus (minut) "},
-    {&frmProge::txtPikkusSekund, u"txtPikkusSekund", {3560, 960, 375, 315}, 20, 2,
+    {&MainWindowControls::txtPikkusSekund, u"txtPikkusSekund", {3560, 960, 375, 315}, 20, 2,
      u" Sisesta geograafiline pikkus (sekund) "},
-    {&frmProge::txtKõrgus, u"txtKõrgus", {2475, 1320, 545, 315}, 22, 4,
+    {&MainWindowControls::txtKõrgus, u"txtKõrgus", {2475, 1320, 545, 315}, 22, 4,
      u" Sisesta kõrgus merepinnast meetrites "},
 };
 // clang-format on
@@ -103,15 +103,15 @@ const InputBox kInputBoxes[] = {
 
 struct ResultRow {
     int top;  // relative to fraTulem; the column labels sit 240 twips higher in their frames
-    QLabel *frmProge::*caption;
+    QLabel *MainWindowControls::*caption;
     const char16_t *captionName;
     int captionLeft, captionWidth;
     const char16_t *pattern;  // shown until the first computation writes the row captions
-    QLabel *frmProge::*sunrise;
+    QLabel *MainWindowControls::*sunrise;
     const char16_t *sunriseName;
-    QLabel *frmProge::*sunset;
+    QLabel *MainWindowControls::*sunset;
     const char16_t *sunsetName;
-    QLabel *frmProge::*other;
+    QLabel *MainWindowControls::*other;
     const char16_t *otherName;
     int otherLeft, otherWidth;
     bool largerFont;  // "Arial" 9 instead of 8.25
@@ -119,52 +119,52 @@ struct ResultRow {
 
 // clang-format off
 const ResultRow kResultRows[] = {
-    {360, &frmProge::lblPäevNädaNr_Aastas, u"lblPäevNädaNr_Aastas", 960, 2295,
+    {360, &MainWindowControls::lblPäevNädaNr_Aastas, u"lblPäevNädaNr_Aastas", 960, 2295,
      u"¤¤¤¤¤¤¤¤¤¤¤¤¤           ", nullptr, nullptr, nullptr, nullptr,
-     &frmProge::lblPäev_Nädal, u"lblPäev_Nädal", 3360, 615, false},
-    {600, &frmProge::lblNurkA, u"lblNurkA", 120, 3855, u"¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤        ",
-     &frmProge::lblNurkA_Tõ, u"lblNurkA_Tõ", &frmProge::lblNurkA_Lo, u"lblNurkA_Lo", nullptr,
+     &MainWindowControls::lblPäev_Nädal, u"lblPäev_Nädal", 3360, 615, false},
+    {600, &MainWindowControls::lblNurkA, u"lblNurkA", 120, 3855, u"¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤        ",
+     &MainWindowControls::lblNurkA_Tõ, u"lblNurkA_Tõ", &MainWindowControls::lblNurkA_Lo, u"lblNurkA_Lo", nullptr,
      nullptr, 0, 0, false},
-    {840, &frmProge::lblNurkB, u"lblNurkB", 120, 3855,
+    {840, &MainWindowControls::lblNurkB, u"lblNurkB", 120, 3855,
      u"**            ######             #            #         **        ",
-     &frmProge::lblNurkB_Tõ, u"lblNurkB_Tõ", &frmProge::lblNurkB_Lo, u"lblNurkB_Lo", nullptr,
+     &MainWindowControls::lblNurkB_Tõ, u"lblNurkB_Tõ", &MainWindowControls::lblNurkB_Lo, u"lblNurkB_Lo", nullptr,
      nullptr, 0, 0, false},
-    {1080, &frmProge::lblNurkC, u"lblNurkC", 120, 3855,
+    {1080, &MainWindowControls::lblNurkC, u"lblNurkC", 120, 3855,
      u"**                     #             #        #              **        ",
-     &frmProge::lblNurkC_Tõ, u"lblNurkC_Tõ", &frmProge::lblNurkC_Lo, u"lblNurkC_Lo", nullptr,
+     &MainWindowControls::lblNurkC_Tõ, u"lblNurkC_Tõ", &MainWindowControls::lblNurkC_Lo, u"lblNurkC_Lo", nullptr,
      nullptr, 0, 0, false},
-    {1320, &frmProge::lblNurkD, u"lblNurkD", 120, 3855,
+    {1320, &MainWindowControls::lblNurkD, u"lblNurkD", 120, 3855,
      u"**                    #             #     #                  **        ",
-     &frmProge::lblNurkD_Tõ, u"lblNurkD_Tõ", &frmProge::lblNurkD_Lo, u"lblNurkD_Lo", nullptr,
+     &MainWindowControls::lblNurkD_Tõ, u"lblNurkD_Tõ", &MainWindowControls::lblNurkD_Lo, u"lblNurkD_Lo", nullptr,
      nullptr, 0, 0, false},
-    {1560, &frmProge::lblPäikKõrgHoriKohal, u"lblPäikKõrgHoriKohal", 120, 3855,
+    {1560, &MainWindowControls::lblPäikKõrgHoriKohal, u"lblPäikKõrgHoriKohal", 120, 3855,
      u"**                   #             ##                        **        ",
-     &frmProge::lblPäiHorKoh_Tõ, u"lblPäiHorKoh_Tõ", &frmProge::lblPäiHorKoh_Lo,
+     &MainWindowControls::lblPäiHorKoh_Tõ, u"lblPäiHorKoh_Tõ", &MainWindowControls::lblPäiHorKoh_Lo,
      u"lblPäiHorKoh_Lo", nullptr, nullptr, 0, 0, false},
-    {1800, &frmProge::lblNurkE, u"lblNurkE", 120, 3855,
+    {1800, &MainWindowControls::lblNurkE, u"lblNurkE", 120, 3855,
      u"**                  #             #     #                    **        ",
-     &frmProge::lblNurkE_Tõ, u"lblNurkE_Tõ", &frmProge::lblNurkE_Lo, u"lblNurkE_Lo", nullptr,
+     &MainWindowControls::lblNurkE_Tõ, u"lblNurkE_Tõ", &MainWindowControls::lblNurkE_Lo, u"lblNurkE_Lo", nullptr,
      nullptr, 0, 0, false},
-    {2040, &frmProge::lblKohaKeskpäev, u"lblKohaKeskpäev", 120, 3855,
+    {2040, &MainWindowControls::lblKohaKeskpäev, u"lblKohaKeskpäev", 120, 3855,
      u"**      #       #               #         #                 **        ",
-     &frmProge::lblKohKeskP_Tõ, u"lblKohKeskP_Tõ", &frmProge::lblKohKeskP_Lo, u"lblKohKeskP_Lo",
+     &MainWindowControls::lblKohKeskP_Tõ, u"lblKohKeskP_Tõ", &MainWindowControls::lblKohKeskP_Lo, u"lblKohKeskP_Lo",
      nullptr, nullptr, 0, 0, false},
-    {2280, &frmProge::lblPäikTõus_st_Keskpäev_ni, u"lblPäikTõus_st_Keskpäev_ni", 120, 3855,
+    {2280, &MainWindowControls::lblPäikTõus_st_Keskpäev_ni, u"lblPäikTõus_st_Keskpäev_ni", 120, 3855,
      u"**         ##      @        #             #    @       **        ",
-     &frmProge::lblPäiTõu_st_KeskP_ni, u"lblPäiTõu_st_KeskP_ni", &frmProge::lblTühi_Lo,
+     &MainWindowControls::lblPäiTõu_st_KeskP_ni, u"lblPäiTõu_st_KeskP_ni", &MainWindowControls::lblTühi_Lo,
      u"lblTühi_Lo", nullptr, nullptr, 0, 0, false},
-    {2520, &frmProge::lblKeskpäev_st_PäikLooj_ni, u"lblKeskpäev_st_PäikLooj_ni", 120, 3855,
-     u"¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤        ", &frmProge::lblTühi_Tõ, u"lblTühi_Tõ",
-     &frmProge::lblKeskP_st_PäiLoo_ni, u"lblKeskP_st_PäiLoo_ni", nullptr, nullptr, 0, 0, false},
-    {2880, &frmProge::lblPäikTõusLoojKell, u"lblPäikTõusLoojKell", 600, 3375, u"",
-     &frmProge::lblPäiTõuKell, u"lblPäiTõuKell", &frmProge::lblPäiLooKell, u"lblPäiLooKell",
+    {2520, &MainWindowControls::lblKeskpäev_st_PäikLooj_ni, u"lblKeskpäev_st_PäikLooj_ni", 120, 3855,
+     u"¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤¤        ", &MainWindowControls::lblTühi_Tõ, u"lblTühi_Tõ",
+     &MainWindowControls::lblKeskP_st_PäiLoo_ni, u"lblKeskP_st_PäiLoo_ni", nullptr, nullptr, 0, 0, false},
+    {2880, &MainWindowControls::lblPäikTõusLoojKell, u"lblPäikTõusLoojKell", 600, 3375, u"",
+     &MainWindowControls::lblPäiTõuKell, u"lblPäiTõuKell", &MainWindowControls::lblPäiLooKell, u"lblPäiLooKell",
      nullptr, nullptr, 0, 0, true},
-    {3240, &frmProge::lblMaaPöörKiir, u"lblMaaPöörKiir", 950, 2105,
+    {3240, &MainWindowControls::lblMaaPöörKiir, u"lblMaaPöörKiir", 950, 2105,
      u",  ''  ,         ,  ''  ,         ,  ''  , ", nullptr, nullptr, nullptr, nullptr,
-     &frmProge::lblPöörlemiskiir, u"lblPöörlemiskiir", 3120, 975, false},
-    {3480, &frmProge::lblMaaRaskKiir, u"lblMaaRaskKiir", 960, 2115,
+     &MainWindowControls::lblPöörlemiskiir, u"lblPöörlemiskiir", 3120, 975, false},
+    {3480, &MainWindowControls::lblMaaRaskKiir, u"lblMaaRaskKiir", 960, 2115,
      u"'         '  ,,  '         '  ,,  '         '", nullptr, nullptr, nullptr, nullptr,
-     &frmProge::lblRaskuskiir, u"lblRaskuskiir", 3120, 975, false},
+     &MainWindowControls::lblRaskuskiir, u"lblRaskuskiir", 3120, 975, false},
 };
 // clang-format on
 

@@ -23,7 +23,7 @@ QString placeListHeading(const QString &regionText) { return u"    >"_s + region
 
 // The seven place fields, always emptied in this order; each emptying runs the
 // field's change handling.
-void emptyPlaceFields(const frmProge &w)
+void emptyPlaceFields(const MainWindowControls &w)
 {
     for (QLineEdit *field : {w.txtLaiusKraad, w.txtLaiusMinut, w.txtLaiusSekund, w.txtPikkusKraad,
                              w.txtPikkusMinut, w.txtPikkusSekund, w.txtKõrgus})

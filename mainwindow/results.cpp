@@ -37,7 +37,7 @@ void frmProge::ComputeResults()
         return;  // the input side lets only whole numbers of each field's form through
 
     const solar::DayResults day = solar::ComputeDayResults(*obs, decimalSeparator());
-    HorizonSine = day.horizonSine;
+    run_.HorizonSine = day.horizonSine;
 
     lblPäev_Nädal->setText(toQString(day.dayWeekText));
     lblPöörlemiskiir->setText(toQString(day.rotationSpeedText));
@@ -45,7 +45,7 @@ void frmProge::ComputeResults()
     lblTühi_Tõ->setText(toQString(solar::kEmptyRowText));
     lblTühi_Lo->setText(toQString(solar::kEmptyRowText));
     fraTulem->setTitle(toQString(day.resultCaption));
-    ResultsShown = 1;
+    run_.ResultsShown = true;
 
     DisableInputFields();
     ShowSeasonHints();
@@ -53,7 +53,7 @@ void frmProge::ComputeResults()
     ComputeSunriseColumn(*obs, day.dayOfYear, day.latitude, day.longitude);
     ComputeSunsetColumn(*obs, day.dayOfYear, day.latitude, day.longitude);
     computePreciseDay(*obs, day.latitude, day.longitude);
-    showPreciseTimeTips(WinterTime == 0);
+    showPreciseTimeTips(!run_.WinterTime);
 
     ShowResultCaptions();
 
@@ -69,33 +69,29 @@ void frmProge::ComputeResults()
 void frmProge::ComputeSunriseColumn(const solar::Observation &, std::int16_t dayOfYear, double latitude,
                                     double longitude)
 {
-    EventMode = 1;
-    const solar::ColumnResult column = solar::ComputeColumn(static_cast<int>(EventMode), dayOfYear, latitude,
-                                                            longitude, WinterTime, HorizonSine);
-    NoonAtSunrise = column.localNoon;
-    SunriseTime = column.eventTime;
-    SunriseColumnPolar = column.polar != solar::PolarState::None;
+    run_.EventMode = 1;
+    const solar::ColumnResult column = solar::ComputeColumn(run_.EventMode, dayOfYear, latitude, longitude,
+                                                            run_.WinterTime ? 1 : 0, run_.HorizonSine);
+    run_.storeColumn(column);
 
     writeColumn({lblNurkA_Tõ, lblNurkB_Tõ, lblNurkC_Tõ, lblNurkD_Tõ, lblPäiHorKoh_Tõ, lblNurkE_Tõ,
                  lblKohKeskP_Tõ, lblPäiTõu_st_KeskP_ni, lblPäiTõuKell},
                 column);
-    EventMode = 0;
+    run_.EventMode = 0;
 }
 
 void frmProge::ComputeSunsetColumn(const solar::Observation &, std::int16_t dayOfYear, double latitude,
                                    double longitude)
 {
-    EventMode = 2;
-    const solar::ColumnResult column = solar::ComputeColumn(static_cast<int>(EventMode), dayOfYear, latitude,
-                                                            longitude, WinterTime, HorizonSine);
-    NoonAtSunset = column.localNoon;
-    SunsetTime = column.eventTime;
-    SunsetColumnPolar = column.polar != solar::PolarState::None;
+    run_.EventMode = 2;
+    const solar::ColumnResult column = solar::ComputeColumn(run_.EventMode, dayOfYear, latitude, longitude,
+                                                            run_.WinterTime ? 1 : 0, run_.HorizonSine);
+    run_.storeColumn(column);
 
     writeColumn({lblNurkA_Lo, lblNurkB_Lo, lblNurkC_Lo, lblNurkD_Lo, lblPäiHorKoh_Lo, lblNurkE_Lo,
                  lblKohKeskP_Lo, lblKeskP_st_PäiLoo_ni, lblPäiLooKell},
                 column);
-    EventMode = 0;
+    run_.EventMode = 0;
 }
 
 void frmProge::DisableInputFields()
@@ -106,13 +102,7 @@ void frmProge::DisableInputFields()
 
 void frmProge::ShowSeasonHints()
 {
-    QString hint;
-    if (WinterTime == 0)
-        hint = QStringLiteral(" Suveaeg ");
-    else if (WinterTime == 1)
-        hint = QStringLiteral(" Talveaeg ");
-    else
-        return;
+    const QString hint = run_.WinterTime ? QStringLiteral(" Talveaeg ") : QStringLiteral(" Suveaeg ");
     optSuveaeg->setToolTip(hint);
     optTalveaeg->setToolTip(hint);
 }

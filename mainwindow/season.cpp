@@ -20,13 +20,13 @@ void frmProge::showStoredTimesShifted(double shiftHours, const QString &seasonTi
 {
     optSuveaeg->setToolTip(seasonTip);
     optTalveaeg->setToolTip(seasonTip);
-    lblKohKeskP_Tõ->setText(clockText(NoonAtSunrise + shiftHours));
+    lblKohKeskP_Tõ->setText(clockText(run_.NoonAtSunrise + shiftHours));
     // A column where the Sun does not rise or set keeps its polar text.
-    if (!SunriseColumnPolar)
-        lblPäiTõuKell->setText(clockText(SunriseTime + shiftHours));
-    lblKohKeskP_Lo->setText(clockText(NoonAtSunset + shiftHours));
-    if (!SunsetColumnPolar)
-        lblPäiLooKell->setText(clockText(SunsetTime + shiftHours));
+    if (!run_.SunriseColumnPolar)
+        lblPäiTõuKell->setText(clockText(run_.SunriseTime + shiftHours));
+    lblKohKeskP_Lo->setText(clockText(run_.NoonAtSunset + shiftHours));
+    if (!run_.SunsetColumnPolar)
+        lblPäiLooKell->setText(clockText(run_.SunsetTime + shiftHours));
 }
 
 // While the observation is being entered, the option clicked is the season of
@@ -34,22 +34,18 @@ void frmProge::showStoredTimesShifted(double shiftHours, const QString &seasonTi
 // and WinterTime always agree when Calculate runs.
 void frmProge::optSuveaeg_Click()
 {
-    if (ResultsShown != 1) {
-        WinterTime = 0;
-        return;
+    if (const std::optional<double> shift = run_.seasonClicked(false)) {
+        showStoredTimesShifted(*shift, QStringLiteral(" Suveaeg "));
+        showPreciseTimeTips(true);
     }
-    showStoredTimesShifted(WinterTime != 0 ? 1.0 : 0.0, QStringLiteral(" Suveaeg "));
-    showPreciseTimeTips(true);
 }
 
 void frmProge::optTalveaeg_Click()
 {
-    if (ResultsShown != 1) {
-        WinterTime = 1;
-        return;
+    if (const std::optional<double> shift = run_.seasonClicked(true)) {
+        showStoredTimesShifted(*shift, QStringLiteral(" Talveaeg "));
+        showPreciseTimeTips(false);
     }
-    showStoredTimesShifted(WinterTime != 1 ? -1.0 : 0.0, QStringLiteral(" Talveaeg "));
-    showPreciseTimeTips(false);
 }
 
 void frmProge::keepSeasonTabStop()

@@ -42,11 +42,18 @@ void frmProge::Form_Load()
 
 void frmProge::tmrAeg_Timer()
 {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = currentDateTime();
     const auto local = toLocal(now);
     const QString mark = QLocale().decimalPoint();
-    picJuuliusePäev->setText(QString::fromStdString(clockrules::FormatJulianDate(
-        clockrules::CurrentJulianDate(local), mark.isEmpty() ? U'.' : mark.toUcs4().value(0, U'.'))));
+    const char32_t decimalMark = mark.isEmpty() ? U'.' : mark.toUcs4().value(0, U'.');
+    // The label reads the local clock time as it stands; its tip gives the
+    // Julian date of the same second in UT.
+    picJuuliusePäev->setText(QString::fromStdString(
+        clockrules::FormatJulianDate(clockrules::CurrentJulianDate(local), decimalMark)));
+    const QString utTip = QString::fromStdString(
+        clockrules::UtJulianDateTip(static_cast<almanac::UtcSeconds>(now.toSecsSinceEpoch()), decimalMark));
+    picJuuliusePäev->setToolTip(utTip);
+    picJuuliusePäev->setAccessibleDescription(utTip);
     picKell->setText(QString::fromStdString(
         clockrules::FormatClock(local.hour, local.minute, local.second, timeSeparator())));
 }

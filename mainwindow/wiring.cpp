@@ -20,21 +20,21 @@ namespace {
 using ChangeHandler = void (frmProge::*)();
 
 struct ChangeWiring {
-    QLineEdit *frmProge::*field;
+    QLineEdit *MainWindowControls::*field;
     ChangeHandler change;
 };
 
 const ChangeWiring kChangeHandlers[] = {
-    {&frmProge::txtPäev, &frmProge::txtPäev_Change},
-    {&frmProge::txtKuu, &frmProge::txtKuu_Change},
-    {&frmProge::txtAasta, &frmProge::txtAasta_Change},
-    {&frmProge::txtLaiusKraad, &frmProge::txtLaiusKraad_Change},
-    {&frmProge::txtLaiusMinut, &frmProge::txtLaiusMinut_Change},
-    {&frmProge::txtLaiusSekund, &frmProge::txtLaiusSekund_Change},
-    {&frmProge::txtPikkusKraad, &frmProge::txtPikkusKraad_Change},
-    {&frmProge::txtPikkusMinut, &frmProge::txtPikkusMinut_Change},
-    {&frmProge::txtPikkusSekund, &frmProge::txtPikkusSekund_Change},
-    {&frmProge::txtKõrgus, &frmProge::txtKõrgus_Change},
+    {&MainWindowControls::txtPäev, &frmProge::txtPäev_Change},
+    {&MainWindowControls::txtKuu, &frmProge::txtKuu_Change},
+    {&MainWindowControls::txtAasta, &frmProge::txtAasta_Change},
+    {&MainWindowControls::txtLaiusKraad, &frmProge::txtLaiusKraad_Change},
+    {&MainWindowControls::txtLaiusMinut, &frmProge::txtLaiusMinut_Change},
+    {&MainWindowControls::txtLaiusSekund, &frmProge::txtLaiusSekund_Change},
+    {&MainWindowControls::txtPikkusKraad, &frmProge::txtPikkusKraad_Change},
+    {&MainWindowControls::txtPikkusMinut, &frmProge::txtPikkusMinut_Change},
+    {&MainWindowControls::txtPikkusSekund, &frmProge::txtPikkusSekund_Change},
+    {&MainWindowControls::txtKõrgus, &frmProge::txtKõrgus_Change},
 };
 
 }  // namespace

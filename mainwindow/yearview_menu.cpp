@@ -50,7 +50,7 @@ QString placeName(std::string_view regionText, std::string_view listText)
 }
 
 // The place list's line, when the seven place fields still hold its values.
-std::optional<gazetteer::PlaceEntry> pickedPlace(const frmProge &w)
+std::optional<gazetteer::PlaceEntry> pickedPlace(const MainWindowControls &w)
 {
     const auto place = gazetteer::findPlace(toUtf8(w.cboPiirkond->currentText()));
     if (!place || !place->values)
@@ -133,7 +133,7 @@ void frmProge::setUpYearOverview()
 
 void frmProge::fraTulem_ContextMenu(const QPoint &position)
 {
-    const bool shown = ResultsShown == 1;
+    const bool shown = run_.ResultsShown;
     mnuAastaÜlevaade->setEnabled(shown);
     mnuKopeeri->setEnabled(shown);
     mnuTulem->popup(fraTulem->mapToGlobal(position));
@@ -157,7 +157,7 @@ bool frmProge::ResultsMenuKey(const QKeyEvent *event)
 
 void frmProge::OpenYearOverview()
 {
-    if (ResultsShown != 1)
+    if (!run_.ResultsShown)
         return;
     const std::optional<solar::Observation> obs = readObservation(inputFields());
     if (!obs)
@@ -188,7 +188,7 @@ void frmProge::OpenYearOverview()
 
 QString frmProge::ResultsText() const
 {
-    if (ResultsShown != 1)
+    if (!run_.ResultsShown)
         return {};
     const auto caption = [](const QLabel *label) {
         QString text = label->text().trimmed();
@@ -240,6 +240,6 @@ QString frmProge::ResultsText() const
 
 void frmProge::CopyResults()
 {
-    if (ResultsShown == 1)
+    if (run_.ResultsShown)
         QGuiApplication::clipboard()->setText(ResultsText());
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "almanac/timescales.h"
+
 namespace clockrules {
 
 namespace {
@@ -73,6 +75,12 @@ std::string FormatJulianDate(double julianDate, char32_t decimalMark)
     std::string decimals = std::to_string(fraction);
     decimals.insert(0, 6 - decimals.size(), '0');
     return grouped + utf8(decimalMark) + decimals;
+}
+
+std::string UtJulianDateTip(almanac::UtcSeconds instant, char32_t decimalMark)
+{
+    const double julianDate = almanac::kJ2000JulianDate + almanac::utDaysFromUtcSeconds(instant);
+    return " Juliuse päev (UT): " + FormatJulianDate(julianDate, decimalMark) + " ";
 }
 
 std::string TimeSeparator(std::u32string_view timeFormat)

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "almanac/almanac.h"
+
 namespace clockrules {
 
 struct LocalDateTime {
@@ -25,6 +27,11 @@ double CurrentJulianDate(const LocalDateTime &now);
 // "2 452 811.500000": the whole part in groups of three separated by blanks,
 // the decimal mark, six decimals with halves rounded up.
 std::string FormatJulianDate(double julianDate, char32_t decimalMark);
+
+// The Julian date's tip: the astronomical Julian date of the same instant, in
+// UT (seconds from 1970-01-01 00:00 UTC), in the same form,
+// " Juliuse päev (UT): 2 461 383.021250 ".
+std::string UtJulianDateTip(almanac::UtcSeconds instant, char32_t decimalMark);
 
 // The separator between hours and minutes in a time format of the user's
 // regional settings ("HH:mm", "H.mm", "HH 'h' mm"): quoted text is no

@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
     w.show();
     settle(300);
     fillTallinnMidsummer2003(w);
-    if (!w.cmdArvuta->isEnabled()) {
+    if (!w.controls().cmdArvuta->isEnabled()) {
         QTextStream(stderr) << "Calculate is not enabled after filling the fields\n";
         return 1;
     }
@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
         }
     });
     watchdog.start(100);
-    w.cmdArvuta->click();
+    w.controls().cmdArvuta->click();
     w.tmrAeg_Timer();  // the clock and the Julian date, without waiting for the first tick
     settle(500);
 

@@ -4,9 +4,11 @@
 // description as it changes, and the result values announced with their meaning.
 #include <QAccessible>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QRadioButton>
 
+#include "mainwindow/accessible_text.h"
 #include "shell/frmAbout.h"
 #include "window_fixture.h"
 
@@ -114,14 +116,18 @@ private slots:
     void listsNamedWithTheirTextAsValue()
     {
         // Qt would name an editable list after its text; the text is its value.
-        QCOMPARE(spoken(w->cboNimestik, QAccessible::Value), w->cboNimestik->currentText());
-        w->cboNimestik->setCurrentIndex(4);
-        emit w->cboNimestik->activated(4);
-        QCOMPARE(spoken(w->cboNimestik), u"Piirkond"_s);
-        QCOMPARE(spoken(w->cboNimestik, QAccessible::Value), w->cboNimestik->currentText());
-        QCOMPARE(spoken(w->cboPiirkond), u"Koht"_s);
-        QCOMPARE(spoken(w->cboPiirkond, QAccessible::Description), w->cboPiirkond->toolTip());
-        QCOMPARE(QAccessible::queryAccessibleInterface(w->cboPiirkond)->role(), QAccessible::ComboBox);
+        QCOMPARE(spoken(w->controls().cboNimestik, QAccessible::Value),
+                 w->controls().cboNimestik->currentText());
+        w->controls().cboNimestik->setCurrentIndex(4);
+        emit w->controls().cboNimestik->activated(4);
+        QCOMPARE(spoken(w->controls().cboNimestik), u"Piirkond"_s);
+        QCOMPARE(spoken(w->controls().cboNimestik, QAccessible::Value),
+                 w->controls().cboNimestik->currentText());
+        QCOMPARE(spoken(w->controls().cboPiirkond), u"Koht"_s);
+        QCOMPARE(spoken(w->controls().cboPiirkond, QAccessible::Description),
+                 w->controls().cboPiirkond->toolTip());
+        QCOMPARE(QAccessible::queryAccessibleInterface(w->controls().cboPiirkond)->role(),
+                 QAccessible::ComboBox);
     }
 
     void everyControlIsNamed()
@@ -173,48 +179,50 @@ private slots:
     void resultsAnnounced()
     {
         fillTallinn();
-        w->cmdArvuta->click();
-        QCOMPARE(w->ResultsShown, 1.0f);
+        w->controls().cmdArvuta->click();
+        QVERIFY(w->runState().ResultsShown);
         const std::pair<QLabel *, QString> expected[] = {
-            {w->lblPäiTõuKell, u"Päike tõuseb kell 03:59:53"_s},
-            {w->lblPäiLooKell, u"Päike loojub kell 22:43:53"_s},
-            {w->lblPäev_Nädal, u"Päeva / nädala number aastas 172 / 25"_s},
-            {w->lblNurkD_Tõ, u"Tõus: Päikese kaldenurk 23° 24' 25''"_s},
-            {w->lblPäiHorKoh_Tõ, u"Tõus: Päikese kõrgus horisondi kohal keskpäeval 53° 58' 12''"_s},
-            {w->lblKohKeskP_Tõ, u"Tõus: kohalik keskpäev kell 13:21:46"_s},
-            {w->lblPäiTõu_st_KeskP_ni, u"Aeg päikesetõusust keskpäevani 9h 21m 53s"_s},
-            {w->lblKeskP_st_PäiLoo_ni, u"Aeg keskpäevast päikeseloojanguni 9h 22m 1s"_s},
-            {w->lblTühi_Lo, QString()},
+            {w->controls().lblPäiTõuKell, u"Päike tõuseb kell 03:59:53"_s},
+            {w->controls().lblPäiLooKell, u"Päike loojub kell 22:43:53"_s},
+            {w->controls().lblPäev_Nädal, u"Päeva / nädala number aastas 172 / 25"_s},
+            {w->controls().lblNurkD_Tõ, u"Tõus: Päikese kaldenurk 23° 24' 25''"_s},
+            {w->controls().lblPäiHorKoh_Tõ,
+             u"Tõus: Päikese kõrgus horisondi kohal keskpäeval 53° 58' 12''"_s},
+            {w->controls().lblKohKeskP_Tõ, u"Tõus: kohalik keskpäev kell 13:21:46"_s},
+            {w->controls().lblPäiTõu_st_KeskP_ni, u"Aeg päikesetõusust keskpäevani 9h 21m 53s"_s},
+            {w->controls().lblKeskP_st_PäiLoo_ni, u"Aeg keskpäevast päikeseloojanguni 9h 22m 1s"_s},
+            {w->controls().lblTühi_Lo, QString()},
         };
         for (const auto &[label, name] : expected)
             QCOMPARE(spoken(label), name);
         // Every value is announced with its meaning before it.
-        for (QLabel *label : {w->lblNurkA_Tõ, w->lblNurkB_Lo, w->lblNurkC_Tõ, w->lblNurkE_Lo,
-                              w->lblPöörlemiskiir, w->lblRaskuskiir}) {
+        const MainWindowControls &c = w->controls();
+        for (QLabel *label : {c.lblNurkA_Tõ, c.lblNurkB_Lo, c.lblNurkC_Tõ, c.lblNurkE_Lo, c.lblPöörlemiskiir,
+                              c.lblRaskuskiir}) {
             const QString name = spoken(label);
             QVERIFY2(name.endsWith(u' ' + label->text().trimmed()) && name.size() > label->text().size() + 5,
                      qPrintable(label->objectName() + u": "_s + name));
         }
-        QCOMPARE(spoken(w->lblPäiTõuKell, QAccessible::Value), u"03:59:53"_s);
+        QCOMPARE(spoken(w->controls().lblPäiTõuKell, QAccessible::Value), u"03:59:53"_s);
 
         // The season switch rewrites the clock labels: the name follows.
-        QTest::mouseClick(w->optTalveaeg, Qt::LeftButton);
-        QCOMPARE(w->lblPäiTõuKell->text(), u"02:59:53"_s);
-        QCOMPARE(spoken(w->lblPäiTõuKell), u"Päike tõuseb kell 02:59:53"_s);
+        QTest::mouseClick(w->controls().optTalveaeg, Qt::LeftButton);
+        QCOMPARE(w->controls().lblPäiTõuKell->text(), u"02:59:53"_s);
+        QCOMPARE(spoken(w->controls().lblPäiTõuKell), u"Päike tõuseb kell 02:59:53"_s);
 
         // Clear empties the values: only the meaning is left.
-        w->cmdTühjenda->click();
-        QCOMPARE(spoken(w->lblPäiLooKell), u"Päike loojub kell"_s);
+        w->controls().cmdTühjenda->click();
+        QCOMPARE(spoken(w->controls().lblPäiLooKell), u"Päike loojub kell"_s);
     }
 
     void polarTextAnnounced()
     {
         fillTallinn();
-        w->txtLaiusKraad->setText(u"80"_s);  // midsummer at 80° N: the Sun does not set
-        w->cmdArvuta->click();
-        QCOMPARE(w->ResultsShown, 1.0f);
-        QCOMPARE(spoken(w->lblPäiTõuKell), u"Päikesetõus: polaarpäev"_s);
-        QCOMPARE(spoken(w->lblPäiLooKell), u"Päikeseloojang: polaarpäev"_s);
+        w->controls().txtLaiusKraad->setText(u"80"_s);  // midsummer at 80° N: the Sun does not set
+        w->controls().cmdArvuta->click();
+        QVERIFY(w->runState().ResultsShown);
+        QCOMPARE(spoken(w->controls().lblPäiTõuKell), u"Päikesetõus: polaarpäev"_s);
+        QCOMPARE(spoken(w->controls().lblPäiLooKell), u"Päikeseloojang: polaarpäev"_s);
     }
 
     void fieldTextAtEveryOffset_data()
@@ -228,8 +236,9 @@ private slots:
     void fieldTextAtEveryOffset()
     {
         QFETCH(QString, text);
-        w->txtAasta->setText(text);
-        QAccessibleTextInterface *t = QAccessible::queryAccessibleInterface(w->txtAasta)->textInterface();
+        w->controls().txtAasta->setText(text);
+        QAccessibleTextInterface *t
+            = QAccessible::queryAccessibleInterface(w->controls().txtAasta)->textInterface();
         QVERIFY(t);
         QCOMPARE(t->characterCount(), text.size());
         const QAccessible::TextBoundaryType boundaries[]
@@ -261,109 +270,135 @@ private slots:
         }
     }
 
+    // The window's text interface answers for its own fields only; any other
+    // line edit of the process, a file dialog's among them, keeps the toolkit's.
+    void otherFieldsKeepTheToolkitsInterface()
+    {
+        const auto ours = [](QLineEdit *edit) {
+            return isLineEditAccessible(QAccessible::queryAccessibleInterface(edit));
+        };
+        QVERIFY(ours(w->controls().txtPäev));
+        QVERIFY(ours(w->controls().txtKõrgus));
+        QVERIFY(ours(w->controls().cboPiirkond->lineEdit()));
+        QLineEdit bare;
+        QVERIFY(!ours(&bare));
+        QFileDialog dialog(w.get());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        const QList<QLineEdit *> dialogFields = dialog.findChildren<QLineEdit *>();
+        QVERIFY(!dialogFields.isEmpty());
+        for (QLineEdit *field : dialogFields)
+            QVERIFY2(!ours(field), qPrintable(field->objectName()));
+    }
+
     void decorativePicturesLeftOut()
     {
-        const QStringList before = childNames(w->fraTulem);
+        const QStringList before = childNames(w->controls().fraTulem);
         QVERIFY(!before.contains(u"lblNurkB"_s));
         QVERIFY(!before.contains(u"lblMaaPöörKiir"_s));
         QVERIFY(!before.contains(u"lblPäikTõusLoojKell"_s));
         QVERIFY(before.contains(u"fraTõus"_s));
         QVERIFY(before.contains(u"cmdVälju"_s));
         fillTallinn();
-        w->cmdArvuta->click();
-        const QStringList after = childNames(w->fraTulem);
+        w->controls().cmdArvuta->click();
+        const QStringList after = childNames(w->controls().fraTulem);
         QVERIFY(after.contains(u"lblNurkB"_s));
         QVERIFY(after.contains(u"lblPäikTõusLoojKell"_s));
-        auto *frame = QAccessible::queryAccessibleInterface(w->fraTulem);
+        auto *frame = QAccessible::queryAccessibleInterface(w->controls().fraTulem);
         for (int i = 0; i < frame->childCount(); ++i)
             QCOMPARE(frame->indexOfChild(frame->child(i)), i);
     }
 
     void wordsWhereLettersAreSpaced()
     {
-        QCOMPARE(spoken(w->cboNimestik, QAccessible::Description), u"Vali Alevid / Linnad või maakond"_s);
-        QCOMPARE(w->cboNimestik->itemData(0, Qt::AccessibleTextRole).toString(), u"Alevid"_s);
-        QCOMPARE(w->cboNimestik->itemData(1, Qt::AccessibleTextRole).toString(), u"Linnad"_s);
-        QCOMPARE(w->cboNimestik->itemData(2, Qt::AccessibleTextRole).toString(), u"Eraldusjoon"_s);
-        QVERIFY(!w->cboNimestik->itemData(3, Qt::AccessibleTextRole).isValid());  // "Harjumaa" as it is
+        QCOMPARE(spoken(w->controls().cboNimestik, QAccessible::Description),
+                 u"Vali Alevid / Linnad või maakond"_s);
+        QCOMPARE(w->controls().cboNimestik->itemData(0, Qt::AccessibleTextRole).toString(), u"Alevid"_s);
+        QCOMPARE(w->controls().cboNimestik->itemData(1, Qt::AccessibleTextRole).toString(), u"Linnad"_s);
+        QCOMPARE(w->controls().cboNimestik->itemData(2, Qt::AccessibleTextRole).toString(), u"Eraldusjoon"_s);
+        // "Harjumaa" as it is.
+        QVERIFY(!w->controls().cboNimestik->itemData(3, Qt::AccessibleTextRole).isValid());
         // The town headings of the place list, filled when the towns are picked.
-        w->cboNimestik->setCurrentIndex(1);
-        emit w->cboNimestik->activated(1);
-        const int tallinn = w->cboPiirkond->findText(u"T a l l i n n  {1248} :"_s);
+        w->controls().cboNimestik->setCurrentIndex(1);
+        emit w->controls().cboNimestik->activated(1);
+        const int tallinn = w->controls().cboPiirkond->findText(u"T a l l i n n  {1248} :"_s);
         QVERIFY(tallinn >= 0);
-        QCOMPARE(w->cboPiirkond->itemData(tallinn, Qt::AccessibleTextRole).toString(), u"Tallinn {1248} :"_s);
+        QCOMPARE(w->controls().cboPiirkond->itemData(tallinn, Qt::AccessibleTextRole).toString(),
+                 u"Tallinn {1248} :"_s);
     }
 
     void seasonOptionsDescribedByTheirOwnMeaning()
     {
         fillTallinn();
-        w->cmdArvuta->click();
-        QCOMPARE(w->optSuveaeg->toolTip(), u" Suveaeg "_s);
-        QCOMPARE(spoken(w->optTalveaeg, QAccessible::Description), u"Kellaajad talveajas, GMT +2"_s);
+        w->controls().cmdArvuta->click();
+        QCOMPARE(w->controls().optSuveaeg->toolTip(), u" Suveaeg "_s);
+        QCOMPARE(spoken(w->controls().optTalveaeg, QAccessible::Description),
+                 u"Kellaajad talveajas, GMT +2"_s);
     }
 
     void calculateSaysSunriseAndSunsetOnClear()
     {
         fillTallinn();
-        w->cmdArvuta->click();
-        QCOMPARE(QApplication::focusWidget(), w->cmdTühjenda);
-        const QString said = spoken(w->cmdTühjenda, QAccessible::Description);
+        w->controls().cmdArvuta->click();
+        QCOMPARE(QApplication::focusWidget(), w->controls().cmdTühjenda);
+        const QString said = spoken(w->controls().cmdTühjenda, QAccessible::Description);
         QCOMPARE(said, u"Päike tõuseb kell 03:59:53, päike loojub kell 22:43:53. Kustuta tulemus"_s);
         // Cleared, Clear says only what it does.
-        w->cmdTühjenda->click();
-        QCOMPARE(spoken(w->cmdTühjenda, QAccessible::Description), u" Kustuta tulemus "_s);
+        w->controls().cmdTühjenda->click();
+        QCOMPARE(spoken(w->controls().cmdTühjenda, QAccessible::Description), u" Kustuta tulemus "_s);
     }
 
     void seasonSwitchAnnounced()
     {
         fillTallinn();
-        QTest::keyClick(w->txtKõrgus, Qt::Key_Return);  // Calculate as a keyboard user does
-        QTRY_COMPARE(w->ResultsShown, 1.0f);
+        QTest::keyClick(w->controls().txtKõrgus, Qt::Key_Return);  // Calculate as a keyboard user does
+        QTRY_VERIFY(w->runState().ResultsShown);
         // The option selected says the times it shows; the other only what it is.
-        QCOMPARE(spoken(w->optSuveaeg, QAccessible::Description),
+        QCOMPARE(spoken(w->controls().optSuveaeg, QAccessible::Description),
                  u"Kellaajad suveajas, GMT +3. Päike tõuseb kell 03:59:53, päike loojub kell 22:43:53"_s);
-        QCOMPARE(spoken(w->optTalveaeg, QAccessible::Description), u"Kellaajad talveajas, GMT +2"_s);
+        QCOMPARE(spoken(w->controls().optTalveaeg, QAccessible::Description),
+                 u"Kellaajad talveajas, GMT +2"_s);
         // Arrow keys switch as a screen-reader user does: the new times are
         // described by the time the focus is on the option.
-        w->optSuveaeg->setFocus();
+        w->controls().optSuveaeg->setFocus();
         QString describedOnFocus;
         auto spy = connect(qApp, &QApplication::focusChanged, this, [&](QWidget *, QWidget *now) {
-            if (now == w->optTalveaeg)
-                describedOnFocus = spoken(w->optTalveaeg, QAccessible::Description);
+            if (now == w->controls().optTalveaeg)
+                describedOnFocus = spoken(w->controls().optTalveaeg, QAccessible::Description);
         });
-        QTest::keyClick(w->optSuveaeg, Qt::Key_Right);
+        QTest::keyClick(w->controls().optSuveaeg, Qt::Key_Right);
         disconnect(spy);
-        QVERIFY(w->optTalveaeg->isChecked());
+        QVERIFY(w->controls().optTalveaeg->isChecked());
         const QString winter
             = u"Kellaajad talveajas, GMT +2. Päike tõuseb kell 02:59:53, päike loojub kell 21:43:53"_s;
         QCOMPARE(describedOnFocus, winter);
-        QCOMPARE(spoken(w->optTalveaeg, QAccessible::Description), winter);
-        QCOMPARE(spoken(w->optSuveaeg, QAccessible::Description), u"Kellaajad suveajas, GMT +3"_s);
+        QCOMPARE(spoken(w->controls().optTalveaeg, QAccessible::Description), winter);
+        QCOMPARE(spoken(w->controls().optSuveaeg, QAccessible::Description), u"Kellaajad suveajas, GMT +3"_s);
         // Cleared, the options say only what they are.
-        w->cmdTühjenda->click();
-        QCOMPARE(spoken(w->optTalveaeg, QAccessible::Description), u"Kellaajad talveajas, GMT +2"_s);
+        w->controls().cmdTühjenda->click();
+        QCOMPARE(spoken(w->controls().optTalveaeg, QAccessible::Description),
+                 u"Kellaajad talveajas, GMT +2"_s);
     }
 
     void placePickAnnounced()
     {
-        w->cboNimestik->setCurrentIndex(0);
-        emit w->cboNimestik->activated(0);
+        w->controls().cboNimestik->setCurrentIndex(0);
+        emit w->controls().cboNimestik->activated(0);
         QString describedOnFocus;
         auto spy = connect(qApp, &QApplication::focusChanged, this, [&](QWidget *, QWidget *now) {
-            if (now == w->txtPäev)
-                describedOnFocus = spoken(w->txtPäev, QAccessible::Description);
+            if (now == w->controls().txtPäev)
+                describedOnFocus = spoken(w->controls().txtPäev, QAccessible::Description);
         });
-        w->cboPiirkond->setFocus();
-        QTest::keyClick(w->cboPiirkond, Qt::Key_Down);  // a pick: the first place
+        w->controls().cboPiirkond->setFocus();
+        QTest::keyClick(w->controls().cboPiirkond, Qt::Key_Down);  // a pick: the first place
         disconnect(spy);
-        QVERIFY(!w->txtKõrgus->text().isEmpty());
-        QVERIFY(w->txtPäev->hasFocus());
+        QVERIFY(!w->controls().txtKõrgus->text().isEmpty());
+        QVERIFY(w->controls().txtPäev->hasFocus());
         QCOMPARE(describedOnFocus,
-                 u"Koordinaadid ja kõrgus täidetud: "_s + w->cboPiirkond->currentText()
+                 u"Koordinaadid ja kõrgus täidetud: "_s + w->controls().cboPiirkond->currentText()
                      + u". Sisesta päev"_s);
         // Once left, the day field says its hint again.
-        w->txtKuu->setFocus();
-        QCOMPARE(spoken(w->txtPäev, QAccessible::Description), u" Sisesta päev "_s);
+        w->controls().txtKuu->setFocus();
+        QCOMPARE(spoken(w->controls().txtPäev, QAccessible::Description), u" Sisesta päev "_s);
     }
 
     void clearFocusesTheDayBeforeItsTextGoes()
@@ -371,23 +406,24 @@ private slots:
         // A screen reader told of the text changes first would take the field
         // as already known and not say where the user is.
         fillTallinn();
-        w->cmdArvuta->click();
+        w->controls().cmdArvuta->click();
         QStringList order;
-        auto spy = connect(w->txtPäev, &QLineEdit::textChanged, this,
-                           [&] { order << (w->txtPäev->hasFocus() ? u"text, focused"_s : u"text"_s); });
-        w->cmdTühjenda->click();
+        auto spy = connect(w->controls().txtPäev, &QLineEdit::textChanged, this, [&] {
+            order << (w->controls().txtPäev->hasFocus() ? u"text, focused"_s : u"text"_s);
+        });
+        w->controls().cmdTühjenda->click();
         disconnect(spy);
         QCOMPARE(order, QStringList{u"text, focused"_s});
-        QCOMPARE(w->txtPäev->text(), QString());
-        QVERIFY(w->txtPäev->hasFocus());
+        QCOMPARE(w->controls().txtPäev->text(), QString());
+        QVERIFY(w->controls().txtPäev->hasFocus());
     }
 
     void aboutWithoutTheMouse()
     {
         // F1, in a field and on a button; and the picture's press action.
-        QVERIFY(aboutOpensWith(this, [&] { QTest::keyClick(w->txtPäev, Qt::Key_F1); }));
-        QCOMPARE(w->txtPäev->text(), QString());  // F1 types nothing
-        QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(w->imgAbout);
+        QVERIFY(aboutOpensWith(this, [&] { QTest::keyClick(w->controls().txtPäev, Qt::Key_F1); }));
+        QCOMPARE(w->controls().txtPäev->text(), QString());  // F1 types nothing
+        QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(w->controls().imgAbout);
         QAccessibleActionInterface *actions = picture->actionInterface();
         QVERIFY(actions);
         QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
@@ -404,9 +440,10 @@ private slots:
     void clockPictures()
     {
         w->tmrAeg_Timer();
-        QVERIFY(!w->picKell->text().isEmpty());
-        QCOMPARE(spoken(w->picKell), u"Kell "_s + w->picKell->text());
-        QCOMPARE(spoken(w->picJuuliusePäev), u"Juuliuse päev "_s + w->picJuuliusePäev->text());
+        QVERIFY(!w->controls().picKell->text().isEmpty());
+        QCOMPARE(spoken(w->controls().picKell), u"Kell "_s + w->controls().picKell->text());
+        QCOMPARE(spoken(w->controls().picJuuliusePäev),
+                 u"Juuliuse päev "_s + w->controls().picJuuliusePäev->text());
     }
 };
 

@@ -82,32 +82,32 @@ private slots:
     void commandsGreyedWhileDisabled()
     {
         // At start both are disabled.
-        checkCommandLooks(w->cmdArvuta);
-        checkCommandLooks(w->cmdTühjenda);
+        checkCommandLooks(w->controls().cmdArvuta);
+        checkCommandLooks(w->controls().cmdTühjenda);
         // All ten fields filled: Calculate is enabled.
         fillAllButTheDate(*w);
-        w->txtPäev->setText(u"21"_s);
-        w->txtKuu->setText(u"06"_s);
-        QVERIFY(w->cmdArvuta->isEnabled());
-        checkCommandLooks(w->cmdArvuta);
+        w->controls().txtPäev->setText(u"21"_s);
+        w->controls().txtKuu->setText(u"06"_s);
+        QVERIFY(w->controls().cmdArvuta->isEnabled());
+        checkCommandLooks(w->controls().cmdArvuta);
         // Results shown: Calculate disabled, Clear enabled.
-        w->cmdArvuta->click();
-        QVERIFY(!w->cmdArvuta->isEnabled());
-        QVERIFY(w->cmdTühjenda->isEnabled());
-        checkCommandLooks(w->cmdArvuta);
-        checkCommandLooks(w->cmdTühjenda);
+        w->controls().cmdArvuta->click();
+        QVERIFY(!w->controls().cmdArvuta->isEnabled());
+        QVERIFY(w->controls().cmdTühjenda->isEnabled());
+        checkCommandLooks(w->controls().cmdArvuta);
+        checkCommandLooks(w->controls().cmdTühjenda);
         // After Clear both are disabled again.
-        w->cmdTühjenda->click();
-        checkCommandLooks(w->cmdArvuta);
-        checkCommandLooks(w->cmdTühjenda);
+        w->controls().cmdTühjenda->click();
+        checkCommandLooks(w->controls().cmdArvuta);
+        checkCommandLooks(w->controls().cmdTühjenda);
         // The place list is greyed out as well while it is locked.
-        QCOMPARE(w->cboPiirkond->palette().color(QPalette::Disabled, QPalette::Text),
-                 QApplication::palette(w->cboPiirkond).color(QPalette::Disabled, QPalette::Text));
+        QCOMPARE(w->controls().cboPiirkond->palette().color(QPalette::Disabled, QPalette::Text),
+                 QApplication::palette(w->controls().cboPiirkond).color(QPalette::Disabled, QPalette::Text));
     }
 
     void optionButtonsOnLavender()
     {
-        for (QRadioButton *opt : {w->optSuveaeg, w->optTalveaeg}) {
+        for (QRadioButton *opt : {w->controls().optSuveaeg, w->controls().optTalveaeg}) {
             QCOMPARE(opt->palette().color(opt->backgroundRole()), kLavender);
             const QImage image = opt->grab().toImage().convertToFormat(QImage::Format_RGB32);
             int lavender = 0, lightGrey = 0;
@@ -144,35 +144,37 @@ private slots:
         QFETCH(bool, winter);
         fillAllButTheDate(*w);
         // The summer option has had the focus (it is selected at start).
-        w->txtKõrgus->setFocus();
+        w->controls().txtKõrgus->setFocus();
         pressKey(Qt::Key_Tab);
-        QCOMPARE(focused(), w->optSuveaeg);
+        QCOMPARE(focused(), w->controls().optSuveaeg);
         if (how.contains(u"click winter"))
-            QTest::mouseClick(w->optTalveaeg, Qt::LeftButton, {}, QPoint(6, w->optTalveaeg->height() / 2));
+            QTest::mouseClick(w->controls().optTalveaeg, Qt::LeftButton, {},
+                              QPoint(6, w->controls().optTalveaeg->height() / 2));
         if (how.endsWith(u"summer"))
-            QTest::mouseClick(w->optSuveaeg, Qt::LeftButton, {}, QPoint(6, w->optSuveaeg->height() / 2));
+            QTest::mouseClick(w->controls().optSuveaeg, Qt::LeftButton, {},
+                              QPoint(6, w->controls().optSuveaeg->height() / 2));
         if (how == u"arrow")
             pressKey(Qt::Key_Right);
         if (how.contains(u"month")) {
-            typeInto(w->txtKuu, how.right(2).toUtf8().constData());
+            typeInto(w->controls().txtKuu, how.right(2).toUtf8().constData());
             pressKey(Qt::Key_Tab);  // the month advanced on its own; leave the year too
         }
-        QRadioButton *selected = winter ? w->optTalveaeg : w->optSuveaeg;
-        QRadioButton *other = winter ? w->optSuveaeg : w->optTalveaeg;
+        QRadioButton *selected = winter ? w->controls().optTalveaeg : w->controls().optSuveaeg;
+        QRadioButton *other = winter ? w->controls().optSuveaeg : w->controls().optTalveaeg;
         QVERIFY(selected->isChecked());
 
-        w->txtKõrgus->setFocus();
+        w->controls().txtKõrgus->setFocus();
         pressKey(Qt::Key_Tab);
         QCOMPARE(focused(), selected);
         // Tab leaves the frame: the other option is no stop.
         pressKey(Qt::Key_Tab);
         QVERIFY(focused() != other);
-        QVERIFY(!w->fraSesoon->isAncestorOf(focused()));
+        QVERIFY(!w->controls().fraSesoon->isAncestorOf(focused()));
         // Shift+Tab comes back to the option selected, and goes on to the height.
         pressKey(Qt::Key_Backtab);
         QCOMPARE(focused(), selected);
         pressKey(Qt::Key_Backtab);
-        QCOMPARE(focused(), w->txtKõrgus);
+        QCOMPARE(focused(), w->controls().txtKõrgus);
         // The arrow keys still move between the two options.
         pressKey(Qt::Key_Tab);
         pressKey(winter ? Qt::Key_Left : Qt::Key_Right);
@@ -198,7 +200,7 @@ private slots:
         QFETCH(QString, pattern);
         QLocale::setDefault(QLocale(locale));
         w->tmrAeg_Timer();
-        const QString clock = w->picKell->text();
+        const QString clock = w->controls().picKell->text();
         QVERIFY2(QRegularExpression(pattern).match(clock).hasMatch(), qPrintable(clock));
     }
 };

@@ -21,25 +21,25 @@ private slots:
     void dayTooLarge()
     {
         const int beeps = beepCount();
-        typeInto(w->txtPäev, "32");
+        typeInto(w->controls().txtPäev, "32");
         QCOMPARE(recorder->notices, QList<RecordedNotice>{kTooLarge});
         QCOMPARE(beepCount(), beeps + 1);
-        QCOMPARE(w->txtPäev->text(), QString());
-        QVERIFY(gotFocus(w->txtPäev));
-        QVERIFY(!w->cmdArvuta->isEnabled());
+        QCOMPARE(w->controls().txtPäev->text(), QString());
+        QVERIFY(gotFocus(w->controls().txtPäev));
+        QVERIFY(!w->controls().cmdArvuta->isEnabled());
     }
 
     void dayThenShortMonth()
     {
-        typeInto(w->txtPäev, "31");
-        QVERIFY(gotFocus(w->txtKuu));
+        typeInto(w->controls().txtPäev, "31");
+        QVERIFY(gotFocus(w->controls().txtKuu));
         typeText("4");
         QCOMPARE(recorder->notices, QList<RecordedNotice>{kWrongDay});
-        QCOMPARE(w->txtPäev->text(), QString());
-        QVERIFY(gotFocus(w->txtPäev));
-        QCOMPARE(w->txtKuu->text(), u"4"_s);  // the month is not tidied: it was not left
-        QVERIFY(w->optSuveaeg->isChecked());
-        QCOMPARE(w->WinterTime, 0);
+        QCOMPARE(w->controls().txtPäev->text(), QString());
+        QVERIFY(gotFocus(w->controls().txtPäev));
+        QCOMPARE(w->controls().txtKuu->text(), u"4"_s);  // the month is not tidied: it was not left
+        QVERIFY(w->controls().optSuveaeg->isChecked());
+        QVERIFY(!w->runState().WinterTime);
     }
 
     void leapDay_data()
@@ -55,18 +55,18 @@ private slots:
     {
         QFETCH(QString, year);
         QFETCH(bool, accepted);
-        typeInto(w->txtPäev, "29");
+        typeInto(w->controls().txtPäev, "29");
         typeText("02");
-        QVERIFY(gotFocus(w->txtAasta));
-        QTest::keyClicks(w->txtAasta, year);  // four digits advance: the year is left
+        QVERIFY(gotFocus(w->controls().txtAasta));
+        QTest::keyClicks(w->controls().txtAasta, year);  // four digits advance: the year is left
         if (accepted) {
-            QVERIFY(gotFocus(w->txtLaiusKraad));
+            QVERIFY(gotFocus(w->controls().txtLaiusKraad));
             QVERIFY(recorder->notices.isEmpty());
-            QCOMPARE(w->txtPäev->text(), u"29"_s);
+            QCOMPARE(w->controls().txtPäev->text(), u"29"_s);
         } else {
             QCOMPARE(recorder->notices, QList<RecordedNotice>{kNotLeapYear});
-            QCOMPARE(w->txtPäev->text(), QString());
-            QVERIFY(gotFocus(w->txtPäev));
+            QCOMPARE(w->controls().txtPäev->text(), QString());
+            QVERIFY(gotFocus(w->controls().txtPäev));
         }
     }
 
@@ -84,13 +84,13 @@ private slots:
     {
         QFETCH(QString, year);
         QFETCH(RecordedNotice, expected);
-        typeInto(w->txtAasta, year.toUtf8().constData());
-        typeInto(w->txtKuu, "02");
-        typeInto(w->txtPäev, "30");
+        typeInto(w->controls().txtAasta, year.toUtf8().constData());
+        typeInto(w->controls().txtKuu, "02");
+        typeInto(w->controls().txtPäev, "30");
         QCOMPARE(recorder->notices, QList<RecordedNotice>{expected});
-        QCOMPARE(w->txtPäev->text(), QString());
-        QVERIFY(gotFocus(w->txtPäev));
-        QCOMPARE(w->txtKuu->text(), u"02"_s);
+        QCOMPARE(w->controls().txtPäev->text(), QString());
+        QVERIFY(gotFocus(w->controls().txtPäev));
+        QCOMPARE(w->controls().txtKuu->text(), u"02"_s);
     }
 
     void monthThirteen_data()
@@ -103,18 +103,18 @@ private slots:
     {
         QFETCH(bool, dayFilled);
         if (dayFilled) {
-            typeInto(w->txtPäev, "12");
+            typeInto(w->controls().txtPäev, "12");
             typeText("1");  // January chooses winter time ...
-            QVERIFY(w->optTalveaeg->isChecked());
-            w->optSuveaeg->click();  // ... and summer is picked (the focus stays in the month)
+            QVERIFY(w->controls().optTalveaeg->isChecked());
+            w->controls().optSuveaeg->click();  // ... and summer is picked (the focus stays in the month)
         } else {
-            typeInto(w->txtKuu, "1");
+            typeInto(w->controls().txtKuu, "1");
         }
         typeText("3");
         QCOMPARE(recorder->notices, QList<RecordedNotice>{kTooLarge});
-        QCOMPARE(w->txtKuu->text(), QString());
-        QVERIFY(gotFocus(w->txtKuu));
-        QCOMPARE(w->optTalveaeg->isChecked(), !dayFilled);
+        QCOMPARE(w->controls().txtKuu->text(), QString());
+        QVERIFY(gotFocus(w->controls().txtKuu));
+        QCOMPARE(w->controls().optTalveaeg->isChecked(), !dayFilled);
     }
 
     void monthZero_data()
@@ -126,20 +126,20 @@ private slots:
     void monthZero()
     {
         QFETCH(QString, month);
-        typeInto(w->txtPäev, "12");
-        QTest::keyClicks(w->txtKuu, month);
-        QVERIFY(gotFocus(w->txtKuu));  // no advance
-        QVERIFY(w->optSuveaeg->isChecked());
+        typeInto(w->controls().txtPäev, "12");
+        QTest::keyClicks(w->controls().txtKuu, month);
+        QVERIFY(gotFocus(w->controls().txtKuu));  // no advance
+        QVERIFY(w->controls().optSuveaeg->isChecked());
         pressKey(Qt::Key_Tab);
-        QCOMPARE(w->txtKuu->text(), QString());  // leaving empties it
+        QCOMPARE(w->controls().txtKuu->text(), QString());  // leaving empties it
         QVERIFY(recorder->notices.isEmpty());
     }
 
     void monthZeroWithoutDayAdvances()
     {
-        typeInto(w->txtKuu, "00");
-        QVERIFY(gotFocus(w->txtAasta));
-        QCOMPARE(w->txtKuu->text(), QString());
+        typeInto(w->controls().txtKuu, "00");
+        QVERIFY(gotFocus(w->controls().txtAasta));
+        QCOMPARE(w->controls().txtKuu->text(), QString());
         QVERIFY(recorder->notices.isEmpty());
     }
 
@@ -162,13 +162,13 @@ private slots:
 
     void minusInLongitudeDegrees()
     {
-        typeInto(w->txtPikkusKraad, "-5");
-        QCOMPARE(w->txtPikkusKraad->text(), u"-5"_s);
-        QVERIFY(gotFocus(w->txtPikkusMinut));
-        typeInto(w->txtPikkusKraad, "");
-        w->txtPikkusKraad->clear();
-        QTest::keyClicks(w->txtPikkusKraad, "--");
-        QCOMPARE(w->txtPikkusKraad->text(), QString());
+        typeInto(w->controls().txtPikkusKraad, "-5");
+        QCOMPARE(w->controls().txtPikkusKraad->text(), u"-5"_s);
+        QVERIFY(gotFocus(w->controls().txtPikkusMinut));
+        typeInto(w->controls().txtPikkusKraad, "");
+        w->controls().txtPikkusKraad->clear();
+        QTest::keyClicks(w->controls().txtPikkusKraad, "--");
+        QCOMPARE(w->controls().txtPikkusKraad->text(), QString());
         QVERIFY(recorder->notices.isEmpty());
     }
 
@@ -189,50 +189,52 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QApplication::clipboard()->setText(u"12"_s);
-        typeInto(w->txtKõrgus, "3");
-        QTest::keyClick(w->txtKõrgus, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        typeInto(w->controls().txtKõrgus, "3");
+        QTest::keyClick(w->controls().txtKõrgus, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(recorder->notices, QList<RecordedNotice>{kRejectedKey});
-        QCOMPARE(w->txtKõrgus->text(), u"3"_s);
+        QCOMPARE(w->controls().txtKõrgus->text(), u"3"_s);
         QCOMPARE(QApplication::clipboard()->text(), u"12"_s);
     }
 
     void mouseButtonsNeverPaste()
     {
         QApplication::clipboard()->setText(u"34"_s);
-        QTest::mouseClick(w->txtKõrgus, Qt::RightButton);
+        QTest::mouseClick(w->controls().txtKõrgus, Qt::RightButton);
         QCOMPARE(QApplication::clipboard()->text(), u"34"_s);  // the clipboard is left alone
         QVERIFY(recorder->notices.isEmpty());
-        QCOMPARE(w->txtKõrgus->contextMenuPolicy(), Qt::NoContextMenu);
-        QTest::mouseClick(w->txtKõrgus, Qt::MiddleButton);
+        QCOMPARE(w->controls().txtKõrgus->contextMenuPolicy(), Qt::NoContextMenu);
+        QTest::mouseClick(w->controls().txtKõrgus, Qt::MiddleButton);
         QCOMPARE(recorder->notices, QList<RecordedNotice>{kRejectedKey});
-        QCOMPARE(w->txtKõrgus->text(), QString());
+        QCOMPARE(w->controls().txtKõrgus->text(), QString());
     }
 
     void wholeObservationWithoutMouse()
     {
-        w->txtPäev->setFocus();
-        QCOMPARE(w->cmdArvuta->isEnabled(), false);
+        w->controls().txtPäev->setFocus();
+        QCOMPARE(w->controls().cmdArvuta->isEnabled(), false);
         const QList<std::pair<const char *, QLineEdit *>> steps = {
-            {"21", w->txtKuu},         {"06", w->txtAasta},        {"2003", w->txtLaiusKraad},
-            {"59", w->txtLaiusMinut},  {"26", w->txtLaiusSekund},  {"13", w->txtPikkusKraad},
-            {"24", w->txtPikkusMinut}, {"44", w->txtPikkusSekund}, {"42", w->txtKõrgus},
+            {"21", w->controls().txtKuu},          {"06", w->controls().txtAasta},
+            {"2003", w->controls().txtLaiusKraad}, {"59", w->controls().txtLaiusMinut},
+            {"26", w->controls().txtLaiusSekund},  {"13", w->controls().txtPikkusKraad},
+            {"24", w->controls().txtPikkusMinut},  {"44", w->controls().txtPikkusSekund},
+            {"42", w->controls().txtKõrgus},
         };
         for (const auto &[text, next] : steps) {
             typeText(text);
             QCOMPARE(QApplication::focusWidget(), next);
-            QVERIFY(!w->cmdArvuta->isEnabled());
+            QVERIFY(!w->controls().cmdArvuta->isEnabled());
         }
         typeText("3000");
-        QVERIFY(gotFocus(w->txtKõrgus));  // the height never advances
-        QVERIFY(w->cmdArvuta->isEnabled());
-        QVERIFY(w->cmdArvuta->isDefault());
+        QVERIFY(gotFocus(w->controls().txtKõrgus));  // the height never advances
+        QVERIFY(w->controls().cmdArvuta->isEnabled());
+        QVERIFY(w->controls().cmdArvuta->isDefault());
         QVERIFY(recorder->notices.isEmpty());
         pressKey(Qt::Key_Backspace);
         pressKey(Qt::Key_Backspace);
         pressKey(Qt::Key_Backspace);
         pressKey(Qt::Key_Backspace);
-        QVERIFY(!w->cmdArvuta->isEnabled());
-        QVERIFY(!w->cmdArvuta->isDefault());
+        QVERIFY(!w->controls().cmdArvuta->isEnabled());
+        QVERIFY(!w->controls().cmdArvuta->isDefault());
     }
 
     void tidiedOnLeaving_data()
@@ -262,23 +264,23 @@ private slots:
 
     void yearBefore1900OnLeaving()
     {
-        typeInto(w->txtAasta, "189");
+        typeInto(w->controls().txtAasta, "189");
         pressKey(Qt::Key_Tab);
         QCOMPARE(recorder->notices, QList<RecordedNotice>{kYearBefore1900});
-        QCOMPARE(w->txtAasta->text(), QString());
-        QVERIFY(gotFocus(w->txtAasta));
+        QCOMPARE(w->controls().txtAasta->text(), QString());
+        QVERIFY(gotFocus(w->controls().txtAasta));
     }
 
     void hints()
     {
-        QCOMPARE(w->txtAasta->toolTip(), u" Sisesta aasta täispikkuses "_s);
-        typeInto(w->txtAasta, "20");
-        QCOMPARE(w->txtAasta->toolTip(), u" Muuda aasta (täispikkuses) "_s);
+        QCOMPARE(w->controls().txtAasta->toolTip(), u" Sisesta aasta täispikkuses "_s);
+        typeInto(w->controls().txtAasta, "20");
+        QCOMPARE(w->controls().txtAasta->toolTip(), u" Muuda aasta (täispikkuses) "_s);
         typeText("03");
-        typeInto(w->txtKõrgus, "5");
-        QCOMPARE(w->txtKõrgus->toolTip(), u" Muuda vaatluskõrgus "_s);
+        typeInto(w->controls().txtKõrgus, "5");
+        QCOMPARE(w->controls().txtKõrgus->toolTip(), u" Muuda vaatluskõrgus "_s);
         pressKey(Qt::Key_Backspace);
-        QCOMPARE(w->txtKõrgus->toolTip(), u" Sisesta kõrgus merepinnast meetrites "_s);
+        QCOMPARE(w->controls().txtKõrgus->toolTip(), u" Sisesta kõrgus merepinnast meetrites "_s);
     }
 
 private:

@@ -111,16 +111,16 @@ private slots:
 
     void framesAndCombos()
     {
-        QCOMPARE(w->fraSesoon->title(), u"Sesoon :"_s);
-        QCOMPARE(w->fraTulem->title(), u"Sisesta andmed..."_s);
-        QCOMPARE(w->fraTõus->title(), u"Tõus:"_s);
-        QCOMPARE(w->fraLoojang->title(), u"Loojang:"_s);
-        QCOMPARE(w->cboNimestik->currentText(), u"         >Vali piirkond<"_s);
-        QCOMPARE(w->cboNimestik->toolTip(), u" Vali  A l e v i d / L i n n a d  või maakond "_s);
-        QCOMPARE(w->cboNimestik->count(), 18);  // the load step fills it
-        QVERIFY(w->cboNimestik->isEnabled());
-        QVERIFY(!w->cboPiirkond->isEnabled());
-        QCOMPARE(w->cboPiirkond->currentText(), QString());
+        QCOMPARE(w->controls().fraSesoon->title(), u"Sesoon :"_s);
+        QCOMPARE(w->controls().fraTulem->title(), u"Sisesta andmed..."_s);
+        QCOMPARE(w->controls().fraTõus->title(), u"Tõus:"_s);
+        QCOMPARE(w->controls().fraLoojang->title(), u"Loojang:"_s);
+        QCOMPARE(w->controls().cboNimestik->currentText(), u"         >Vali piirkond<"_s);
+        QCOMPARE(w->controls().cboNimestik->toolTip(), u" Vali  A l e v i d / L i n n a d  või maakond "_s);
+        QCOMPARE(w->controls().cboNimestik->count(), 18);  // the load step fills it
+        QVERIFY(w->controls().cboNimestik->isEnabled());
+        QVERIFY(!w->controls().cboPiirkond->isEnabled());
+        QCOMPARE(w->controls().cboPiirkond->currentText(), QString());
     }
 
     void fontsColoursAndCursors()
@@ -128,57 +128,61 @@ private slots:
         const QColor navy(0, 0, 128), darkRed(192, 0, 0), lavender(192, 192, 255);
         QCOMPARE(w->palette().color(QPalette::Window), lavender);
         QCOMPARE(w->font().pointSizeF(), 18.0);
-        QCOMPARE(w->Label1->palette().color(QPalette::WindowText), navy);
-        QCOMPARE(w->Label1->font().pointSizeF(), 9.75);
-        QCOMPARE(w->txtPäev->font().pointSizeF(), 9.0);
-        QCOMPARE(w->txtPäev->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
-        QCOMPARE(w->lblNurkA_Tõ->palette().color(QPalette::WindowText), navy);
-        QCOMPARE(w->lblNurkA_Tõ->font().pointSizeF(), 8.25);
-        QCOMPARE(w->lblPäiTõuKell->font().pointSizeF(), 9.0);
-        QCOMPARE(w->fraTulem->palette().color(QPalette::WindowText), darkRed);
-        QCOMPARE(w->picKell->palette().color(QPalette::WindowText), darkRed);
-        QCOMPARE(w->picJuuliusePäev->palette().color(QPalette::WindowText), navy);
-        QCOMPARE(w->cmdVälju->font().weight(), QFont::Bold);
-        QCOMPARE(w->fraTulem->font().capitalization(), QFont::SmallCaps);
-        QCOMPARE(w->lblNurkA->font().capitalization(), QFont::MixedCase);  // not taken from the frame
-        QCOMPARE(w->lblNurkA_Tõ->font().capitalization(), QFont::MixedCase);
+        QCOMPARE(w->controls().Label1->palette().color(QPalette::WindowText), navy);
+        QCOMPARE(w->controls().Label1->font().pointSizeF(), 9.75);
+        QCOMPARE(w->controls().txtPäev->font().pointSizeF(), 9.0);
+        QCOMPARE(w->controls().txtPäev->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+        QCOMPARE(w->controls().lblNurkA_Tõ->palette().color(QPalette::WindowText), navy);
+        QCOMPARE(w->controls().lblNurkA_Tõ->font().pointSizeF(), 8.25);
+        QCOMPARE(w->controls().lblPäiTõuKell->font().pointSizeF(), 9.0);
+        QCOMPARE(w->controls().fraTulem->palette().color(QPalette::WindowText), darkRed);
+        QCOMPARE(w->controls().picKell->palette().color(QPalette::WindowText), darkRed);
+        QCOMPARE(w->controls().picJuuliusePäev->palette().color(QPalette::WindowText), navy);
+        QCOMPARE(w->controls().cmdVälju->font().weight(), QFont::Bold);
+        QCOMPARE(w->controls().fraTulem->font().capitalization(), QFont::SmallCaps);
+        QCOMPARE(w->controls().lblNurkA->font().capitalization(),
+                 QFont::MixedCase);  // not taken from the frame
+        QCOMPARE(w->controls().lblNurkA_Tõ->font().capitalization(), QFont::MixedCase);
         QCOMPARE(w->cursor().shape(), Qt::CrossCursor);
-        QCOMPARE(w->txtKuu->cursor().shape(), Qt::IBeamCursor);
-        QCOMPARE(w->imgAbout->cursor().shape(), Qt::WhatsThisCursor);
-        QCOMPARE(w->optTalveaeg->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(w->cmdArvuta->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w->controls().txtKuu->cursor().shape(), Qt::IBeamCursor);
+        QCOMPARE(w->controls().imgAbout->cursor().shape(), Qt::WhatsThisCursor);
+        QCOMPARE(w->controls().optTalveaeg->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w->controls().cmdArvuta->cursor().shape(), Qt::ArrowCursor);
     }
 
     void initialState()
     {
         const QList<std::pair<QLineEdit *, int>> maxLengths
-            = {{w->txtPäev, 2},        {w->txtKuu, 2},          {w->txtAasta, 4}, {w->txtLaiusKraad, 2},
-               {w->txtPikkusKraad, 2}, {w->txtPikkusSekund, 2}, {w->txtKõrgus, 4}};
+            = {{w->controls().txtPäev, 2},        {w->controls().txtKuu, 2},
+               {w->controls().txtAasta, 4},       {w->controls().txtLaiusKraad, 2},
+               {w->controls().txtPikkusKraad, 2}, {w->controls().txtPikkusSekund, 2},
+               {w->controls().txtKõrgus, 4}};
         for (const auto &[field, length] : maxLengths)
             QCOMPARE(field->maxLength(), length);
         for (QLineEdit *field : w->inputFields()) {
             QVERIFY(field->isEnabled());
             QVERIFY(field->text().isEmpty());
         }
-        QVERIFY(w->optSuveaeg->isChecked());
-        QVERIFY(!w->cmdArvuta->isEnabled());
-        QVERIFY(!w->cmdTühjenda->isEnabled());
-        QVERIFY(w->cmdVälju->isEnabled());
-        QVERIFY(!w->imgHelves->isVisible());
-        QVERIFY(!w->imgHelves->isEnabled());
-        QVERIFY(w->tmrAeg->isActive());
-        QCOMPARE(w->tmrAeg->interval(), 1000);
-        QCOMPARE(w->WinterTime, 0);
-        QCOMPARE(w->ResultsShown, 0.0f);
+        QVERIFY(w->controls().optSuveaeg->isChecked());
+        QVERIFY(!w->controls().cmdArvuta->isEnabled());
+        QVERIFY(!w->controls().cmdTühjenda->isEnabled());
+        QVERIFY(w->controls().cmdVälju->isEnabled());
+        QVERIFY(!w->controls().imgHelves->isVisible());
+        QVERIFY(!w->controls().imgHelves->isEnabled());
+        QVERIFY(w->controls().tmrAeg->isActive());
+        QCOMPARE(w->controls().tmrAeg->interval(), 1000);
+        QVERIFY(!w->runState().WinterTime);
+        QVERIFY(!w->runState().ResultsShown);
     }
 
     void tabOrder()
     {
-        w->txtPäev->setFocus();
+        w->controls().txtPäev->setFocus();
+        const MainWindowControls &c = w->controls();
         const QList<QWidget *> expected
-            = {w->txtKuu,         w->txtAasta,       w->txtLaiusKraad,   w->txtLaiusMinut, w->txtLaiusSekund,
-               w->txtPikkusKraad, w->txtPikkusMinut, w->txtPikkusSekund, w->txtKõrgus,     w->optSuveaeg,
-               w->cmdVälju,       w->cboNimestik,    w->txtPäev};
+            = {c.txtKuu,         c.txtAasta,       c.txtLaiusKraad,   c.txtLaiusMinut, c.txtLaiusSekund,
+               c.txtPikkusKraad, c.txtPikkusMinut, c.txtPikkusSekund, c.txtKõrgus,     c.optSuveaeg,
+               c.cmdVälju,       c.cboNimestik,    c.txtPäev};
         // Empty fields stay empty when left; disabled buttons and the place list are skipped.
         for (QWidget *next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -190,7 +194,7 @@ private slots:
     {
         int ended = 0;
         w->endProgram = [&ended](int code) { ended += code == 0; };
-        QTest::keyClick(w->cboNimestik, Qt::Key_Escape);
+        QTest::keyClick(w->controls().cboNimestik, Qt::Key_Escape);
         QCOMPARE(ended, 1);
     }
 };

@@ -49,8 +49,8 @@ QPointer<frmProge> showOwnWindow()
 void fillWithDayZero(frmProge *w)
 {
     fillAllButTheDate(*w);
-    w->txtKuu->setText(u"06"_s);
-    w->txtPäev->setText(u"0"_s);
+    w->controls().txtKuu->setText(u"06"_s);
+    w->controls().txtPäev->setText(u"0"_s);
 }
 
 // Runs `step` once the modal dialog of the given kind is open.
@@ -95,9 +95,9 @@ private slots:
             w->close();
             QTimer::singleShot(30, notice, [notice] { notice->Command1->click(); });
         });
-        w->cmdArvuta->click();  // day 0: a notice
+        w->controls().cmdArvuta->click();  // day 0: a notice
         QVERIFY(w);  // still there for the code after the notice
-        QCOMPARE(w->txtPäev->text(), QString());  // that code ran to its end
+        QCOMPARE(w->controls().txtPäev->text(), QString());  // that code ran to its end
         QTRY_VERIFY(w.isNull());
     }
 
@@ -142,7 +142,7 @@ private slots:
         QPointer<frmProge> w = showOwnWindow();
         fillWithDayZero(w);
         whenOpen<frmViga>(this, [w](frmViga *) { w->close(); });  // the last window: the program quits
-        QTimer::singleShot(0, w, [w] { w->cmdArvuta->click(); });
+        QTimer::singleShot(0, w, [w] { w->controls().cmdArvuta->click(); });
         bool timedOut = false;
         QTimer::singleShot(5000, qApp, [&timedOut] {
             timedOut = true;
@@ -162,10 +162,10 @@ private slots:
         const auto cycle = [&w](int i) {
             const QByteArray day = QByteArray::number(10 + i % 18);
             const QByteArray month = QByteArray::number(10 + i % 3);
-            QTest::keyClicks(w->txtPäev, QString::fromLatin1(day));
-            QTest::keyClicks(w->txtKuu, QString::fromLatin1(month));
-            w->cmdArvuta->click();
-            w->cmdTühjenda->click();
+            QTest::keyClicks(w->controls().txtPäev, QString::fromLatin1(day));
+            QTest::keyClicks(w->controls().txtKuu, QString::fromLatin1(month));
+            w->controls().cmdArvuta->click();
+            w->controls().cmdTühjenda->click();
         };
         // The heap is sampled every 500 cycles after a warm-up; its growth is
         // the least-squares slope through the samples, per cycle.
@@ -173,7 +173,7 @@ private slots:
         QList<QPointF> samples;
         for (int i = 0; i < kCycles; ++i) {
             cycle(i);
-            QVERIFY(w->txtPäev->text().isEmpty());
+            QVERIFY(w->controls().txtPäev->text().isEmpty());
             if (i + 1 >= kWarmUp && (i + 1) % kSampleEvery == 0) {
                 QCoreApplication::processEvents();
                 samples.append({double(i + 1), double(heapInUse())});

@@ -95,17 +95,19 @@ bool TestPlaceLists::pick(QComboBox *combo, const QString &line)
 
 void TestPlaceLists::fillPlaceFields(const QString &text)
 {
-    for (QLineEdit *field :
-         {window->txtLaiusKraad, window->txtLaiusMinut, window->txtLaiusSekund, window->txtPikkusKraad,
-          window->txtPikkusMinut, window->txtPikkusSekund, window->txtKõrgus})
+    for (QLineEdit *field : {window->controls().txtLaiusKraad, window->controls().txtLaiusMinut,
+                             window->controls().txtLaiusSekund, window->controls().txtPikkusKraad,
+                             window->controls().txtPikkusMinut, window->controls().txtPikkusSekund,
+                             window->controls().txtKõrgus})
         field->setText(text);
 }
 
 QStringList TestPlaceLists::placeFieldTexts() const
 {
-    return {window->txtLaiusKraad->text(),  window->txtLaiusMinut->text(),  window->txtLaiusSekund->text(),
-            window->txtPikkusKraad->text(), window->txtPikkusMinut->text(), window->txtPikkusSekund->text(),
-            window->txtKõrgus->text()};
+    return {window->controls().txtLaiusKraad->text(),  window->controls().txtLaiusMinut->text(),
+            window->controls().txtLaiusSekund->text(), window->controls().txtPikkusKraad->text(),
+            window->controls().txtPikkusMinut->text(), window->controls().txtPikkusSekund->text(),
+            window->controls().txtKõrgus->text()};
 }
 
 void TestPlaceLists::tabAwayFrom(QComboBox *combo)
@@ -119,17 +121,17 @@ void TestPlaceLists::tabAwayFrom(QComboBox *combo)
 
 void TestPlaceLists::startState()
 {
-    QCOMPARE(window->cboNimestik->currentText(), kRegionPrompt);
-    QCOMPARE(lines(window->cboNimestik),
+    QCOMPARE(window->controls().cboNimestik->currentText(), kRegionPrompt);
+    QCOMPARE(lines(window->controls().cboNimestik),
              QStringList({u"A l e v i d"_s, u"L i n n a d"_s, QString(), u"Harjumaa"_s, u"Hiiumaa"_s,
                           u"Ida-Virumaa"_s, u"Jõgevamaa"_s, u"Järvamaa"_s, u"Läänemaa"_s, u"Lääne-Virumaa"_s,
                           u"Põlvamaa"_s, u"Pärnumaa"_s, u"Raplamaa"_s, u"Saaremaa"_s, u"Tartumaa"_s,
                           u"Valgamaa"_s, u"Viljandimaa"_s, u"Võrumaa"_s}));
-    QVERIFY(window->cboNimestik->isEnabled());
-    QVERIFY(!window->cboPiirkond->isEnabled());
-    QCOMPARE(window->cboPiirkond->count(), 0);
-    QCOMPARE(window->cboPiirkond->currentText(), QString());
-    QCOMPARE(window->cboPiirkond->toolTip(), QString());
+    QVERIFY(window->controls().cboNimestik->isEnabled());
+    QVERIFY(!window->controls().cboPiirkond->isEnabled());
+    QCOMPARE(window->controls().cboPiirkond->count(), 0);
+    QCOMPARE(window->controls().cboPiirkond->currentText(), QString());
+    QCOMPARE(window->controls().cboPiirkond->toolTip(), QString());
 }
 
 void TestPlaceLists::pickRegion_data()
@@ -162,32 +164,32 @@ void TestPlaceLists::pickRegion()
     QFETCH(QStringList, firstLines);
     QFETCH(int, count);
 
-    window->txtAasta->setText(u"2003"_s);
+    window->controls().txtAasta->setText(u"2003"_s);
     fillPlaceFields(u"1"_s);
-    QVERIFY(pick(window->cboNimestik, region));
+    QVERIFY(pick(window->controls().cboNimestik, region));
 
-    QVERIFY(window->cboPiirkond->isEnabled());
-    QCOMPARE(window->cboPiirkond->currentText(), heading);
-    QCOMPARE(window->cboPiirkond->toolTip(), tooltip);
-    QCOMPARE(window->cboPiirkond->count(), count);
-    QCOMPARE(lines(window->cboPiirkond).mid(0, firstLines.size()), firstLines);
+    QVERIFY(window->controls().cboPiirkond->isEnabled());
+    QCOMPARE(window->controls().cboPiirkond->currentText(), heading);
+    QCOMPARE(window->controls().cboPiirkond->toolTip(), tooltip);
+    QCOMPARE(window->controls().cboPiirkond->count(), count);
+    QCOMPARE(lines(window->controls().cboPiirkond).mid(0, firstLines.size()), firstLines);
     QCOMPARE(placeFieldTexts(), QStringList(7, QString()));
-    QCOMPARE(window->txtAasta->text(), u"2003"_s);
-    QCOMPARE(window->cboNimestik->currentText(), region);
+    QCOMPARE(window->controls().txtAasta->text(), u"2003"_s);
+    QCOMPARE(window->controls().cboNimestik->currentText(), region);
 }
 
 void TestPlaceLists::pickRegionWithArrowKey()
 {
     // Down on the closed box steps from the prompt onto the first line.
-    window->cboNimestik->setFocus();
-    QTest::keyClick(window->cboNimestik, Qt::Key_Down);
-    QCOMPARE(window->cboNimestik->currentText(), u"A l e v i d"_s);
-    QCOMPARE(window->cboPiirkond->currentText(), u"    >A l e v i d<"_s);
-    QCOMPARE(window->cboPiirkond->count(), 9);
+    window->controls().cboNimestik->setFocus();
+    QTest::keyClick(window->controls().cboNimestik, Qt::Key_Down);
+    QCOMPARE(window->controls().cboNimestik->currentText(), u"A l e v i d"_s);
+    QCOMPARE(window->controls().cboPiirkond->currentText(), u"    >A l e v i d<"_s);
+    QCOMPARE(window->controls().cboPiirkond->count(), 9);
 
     // The place list starts with no line chosen either.
-    QTest::keyClick(window->cboPiirkond, Qt::Key_Down);
-    QCOMPARE(window->cboPiirkond->currentText(), u"Aegviidu"_s);
+    QTest::keyClick(window->controls().cboPiirkond, Qt::Key_Down);
+    QCOMPARE(window->controls().cboPiirkond->currentText(), u"Aegviidu"_s);
     QCOMPARE(placeFieldTexts(), QStringList({u"59"_s, u"17"_s, u"20"_s, u"25"_s, u"36"_s, u"20"_s, u"70"_s}));
 }
 
@@ -221,24 +223,24 @@ void TestPlaceLists::pickPlace()
     QFETCH(QString, yearAfter);
     QFETCH(QStringList, fields);
 
-    window->txtAasta->setText(yearBefore);
-    QVERIFY(pick(window->cboNimestik, region));
-    QVERIFY(pick(window->cboPiirkond, place));
+    window->controls().txtAasta->setText(yearBefore);
+    QVERIFY(pick(window->controls().cboNimestik, region));
+    QVERIFY(pick(window->controls().cboPiirkond, place));
 
     QCOMPARE(placeFieldTexts(), fields);
-    QCOMPARE(window->txtAasta->text(), yearAfter);
-    QTRY_COMPARE(QApplication::focusWidget(), window->txtPäev);
-    QCOMPARE(window->cboPiirkond->currentText(), place);
+    QCOMPARE(window->controls().txtAasta->text(), yearAfter);
+    QTRY_COMPARE(QApplication::focusWidget(), window->controls().txtPäev);
+    QCOMPARE(window->controls().cboPiirkond->currentText(), place);
     // Day and month are still to be typed.
-    QVERIFY(!window->cmdArvuta->isEnabled());
+    QVERIFY(!window->controls().cmdArvuta->isEnabled());
 }
 
 void TestPlaceLists::pickTownHeading()
 {
-    QVERIFY(pick(window->cboNimestik, u"L i n n a d"_s));
-    QVERIFY(pick(window->cboPiirkond, u"-- Ülejõe"_s));
+    QVERIFY(pick(window->controls().cboNimestik, u"L i n n a d"_s));
+    QVERIFY(pick(window->controls().cboPiirkond, u"-- Ülejõe"_s));
     QCOMPARE(placeFieldTexts().first(), u"58"_s);
-    const QString year = window->txtAasta->text();
+    const QString year = window->controls().txtAasta->text();
 
     const int beepsBefore = beepCount();
     bool noticeSeen = false;
@@ -255,7 +257,7 @@ void TestPlaceLists::pickTownHeading()
         QCOMPARE(dlg->findChild<QLabel *>(u"lblTeine"_s)->text(), QString());
         QCOMPARE(dlg->findChild<QLabel *>(u"lblKolmas"_s)->text(), QString());
         // The fields are emptied only once the notice is closed.
-        QCOMPARE(window->txtLaiusKraad->text(), u"58"_s);
+        QCOMPARE(window->controls().txtLaiusKraad->text(), u"58"_s);
         QCOMPARE(beepCount(), beepsBefore + 1);
         noticeSeen = true;
         QApplication::setActiveWindow(dlg);
@@ -263,52 +265,53 @@ void TestPlaceLists::pickTownHeading()
         QTRY_VERIFY(!dlg->isVisible());
         guard.dismiss();
     });
-    QVERIFY(pick(window->cboPiirkond, u"P ä r n u  {1318} :"_s));  // returns once the notice is closed
+    QVERIFY(
+        pick(window->controls().cboPiirkond, u"P ä r n u  {1318} :"_s));  // returns once the notice is closed
 
     QVERIFY(noticeSeen);
     QCOMPARE(beepCount(), beepsBefore + 1);
-    QCOMPARE(window->cboPiirkond->currentText(), QString());
+    QCOMPARE(window->controls().cboPiirkond->currentText(), QString());
     QCOMPARE(placeFieldTexts(), QStringList(7, QString()));
-    QCOMPARE(window->cboPiirkond->count(), 62);
-    QCOMPARE(window->txtAasta->text(), year);
+    QCOMPARE(window->controls().cboPiirkond->count(), 62);
+    QCOMPARE(window->controls().txtAasta->text(), year);
 
-    tabAwayFrom(window->cboPiirkond);
-    QCOMPARE(window->cboPiirkond->currentText(), u"    >L i n n a d<"_s);
+    tabAwayFrom(window->controls().cboPiirkond);
+    QCOMPARE(window->controls().cboPiirkond->currentText(), u"    >L i n n a d<"_s);
     QCOMPARE(placeFieldTexts(), QStringList(7, QString()));
 }
 
 void TestPlaceLists::pickSeparatorThenTabAway()
 {
-    QVERIFY(pick(window->cboNimestik, u"Hiiumaa"_s));
-    QVERIFY(pick(window->cboPiirkond, u"Käina v."_s));
-    QCOMPARE(window->txtKõrgus->text(), u"4"_s);
+    QVERIFY(pick(window->controls().cboNimestik, u"Hiiumaa"_s));
+    QVERIFY(pick(window->controls().cboPiirkond, u"Käina v."_s));
+    QCOMPARE(window->controls().txtKõrgus->text(), u"4"_s);
 
-    QVERIFY(pick(window->cboNimestik, QString()));
-    QVERIFY(!window->cboPiirkond->isEnabled());
-    QCOMPARE(window->cboPiirkond->count(), 0);
-    QCOMPARE(window->cboPiirkond->currentText(), kSeparatorHeading);
-    QCOMPARE(window->cboPiirkond->toolTip(), u" Vali asula koordinaatidega "_s);  // left as it was
+    QVERIFY(pick(window->controls().cboNimestik, QString()));
+    QVERIFY(!window->controls().cboPiirkond->isEnabled());
+    QCOMPARE(window->controls().cboPiirkond->count(), 0);
+    QCOMPARE(window->controls().cboPiirkond->currentText(), kSeparatorHeading);
+    QCOMPARE(window->controls().cboPiirkond->toolTip(), u" Vali asula koordinaatidega "_s);  // left as it was
     QCOMPARE(placeFieldTexts(), QStringList(7, QString()));
 
-    tabAwayFrom(window->cboNimestik);
-    QCOMPARE(window->cboNimestik->currentText(), kRegionPrompt);
-    QCOMPARE(window->cboPiirkond->currentText(), QString());
-    QVERIFY(!window->cboPiirkond->isEnabled());
-    QCOMPARE(window->cboNimestik->count(), 18);
+    tabAwayFrom(window->controls().cboNimestik);
+    QCOMPARE(window->controls().cboNimestik->currentText(), kRegionPrompt);
+    QCOMPARE(window->controls().cboPiirkond->currentText(), QString());
+    QVERIFY(!window->controls().cboPiirkond->isEnabled());
+    QCOMPARE(window->controls().cboNimestik->count(), 18);
 }
 
 void TestPlaceLists::sameRegionTwice()
 {
-    QVERIFY(pick(window->cboNimestik, u"Harjumaa"_s));
-    QVERIFY(pick(window->cboNimestik, u"Harjumaa"_s));
-    QCOMPARE(window->cboPiirkond->count(), 13);
-    QCOMPARE(window->cboPiirkond->itemText(0), u"Ardu (Kõue v.)"_s);
-    QCOMPARE(window->cboPiirkond->itemText(12), u"Vasalemma v."_s);
+    QVERIFY(pick(window->controls().cboNimestik, u"Harjumaa"_s));
+    QVERIFY(pick(window->controls().cboNimestik, u"Harjumaa"_s));
+    QCOMPARE(window->controls().cboPiirkond->count(), 13);
+    QCOMPARE(window->controls().cboPiirkond->itemText(0), u"Ardu (Kõue v.)"_s);
+    QCOMPARE(window->controls().cboPiirkond->itemText(12), u"Vasalemma v."_s);
 
-    QVERIFY(pick(window->cboNimestik, u"Hiiumaa"_s));
-    QVERIFY(pick(window->cboNimestik, u"Harjumaa"_s));
-    QCOMPARE(window->cboPiirkond->count(), 13);
-    QCOMPARE(window->cboNimestik->count(), 18);
+    QVERIFY(pick(window->controls().cboNimestik, u"Hiiumaa"_s));
+    QVERIFY(pick(window->controls().cboNimestik, u"Harjumaa"_s));
+    QCOMPARE(window->controls().cboPiirkond->count(), 13);
+    QCOMPARE(window->controls().cboNimestik->count(), 18);
 }
 
 void TestPlaceLists::placeTextOnLeaving_data()
@@ -326,47 +329,47 @@ void TestPlaceLists::placeTextOnLeaving()
     QFETCH(QString, typed);
     QFETCH(QString, afterLeaving);
 
-    QVERIFY(pick(window->cboNimestik, u"Hiiumaa"_s));
-    QLineEdit *edit = window->cboPiirkond->lineEdit();
-    window->cboPiirkond->setFocus();
-    QTRY_VERIFY(window->cboPiirkond->hasFocus());
+    QVERIFY(pick(window->controls().cboNimestik, u"Hiiumaa"_s));
+    QLineEdit *edit = window->controls().cboPiirkond->lineEdit();
+    window->controls().cboPiirkond->setFocus();
+    QTRY_VERIFY(window->controls().cboPiirkond->hasFocus());
     edit->selectAll();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-    QCOMPARE(window->cboPiirkond->currentText(), QString());
+    QCOMPARE(window->controls().cboPiirkond->currentText(), QString());
     QTest::keyClicks(QApplication::focusWidget(), typed);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTRY_VERIFY(!window->cboPiirkond->hasFocus());
-    QCOMPARE(window->cboPiirkond->currentText(), afterLeaving);
+    QTRY_VERIFY(!window->controls().cboPiirkond->hasFocus());
+    QCOMPARE(window->controls().cboPiirkond->currentText(), afterLeaving);
     // Typing is no pick: nothing is filled.
     QCOMPARE(placeFieldTexts(), QStringList(7, QString()));
-    QCOMPARE(window->cboPiirkond->count(), 4);
+    QCOMPARE(window->controls().cboPiirkond->count(), 4);
 }
 
 void TestPlaceLists::typedLineAndEnterIsNoPick()
 {
-    QVERIFY(pick(window->cboNimestik, u"Hiiumaa"_s));
-    window->cboPiirkond->setFocus();
-    QTRY_VERIFY(window->cboPiirkond->hasFocus());
-    window->cboPiirkond->lineEdit()->selectAll();
+    QVERIFY(pick(window->controls().cboNimestik, u"Hiiumaa"_s));
+    window->controls().cboPiirkond->setFocus();
+    QTRY_VERIFY(window->controls().cboPiirkond->hasFocus());
+    window->controls().cboPiirkond->lineEdit()->selectAll();
     QTest::keyClicks(QApplication::focusWidget(), "Emmaste v.");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(window->cboPiirkond->currentText(), u"Emmaste v."_s);
+    QCOMPARE(window->controls().cboPiirkond->currentText(), u"Emmaste v."_s);
     QCOMPARE(placeFieldTexts(), QStringList(7, QString()));
-    QVERIFY(window->txtAasta->text().isEmpty());
+    QVERIFY(window->controls().txtAasta->text().isEmpty());
 }
 
 void TestPlaceLists::typedLineAndTabIsNoPick()
 {
-    QVERIFY(pick(window->cboNimestik, u"Hiiumaa"_s));
-    window->cboPiirkond->setFocus();
-    QTRY_VERIFY(window->cboPiirkond->hasFocus());
-    window->cboPiirkond->lineEdit()->selectAll();
+    QVERIFY(pick(window->controls().cboNimestik, u"Hiiumaa"_s));
+    window->controls().cboPiirkond->setFocus();
+    QTRY_VERIFY(window->controls().cboPiirkond->hasFocus());
+    window->controls().cboPiirkond->lineEdit()->selectAll();
     QTest::keyClicks(QApplication::focusWidget(), "Emmaste v.");
-    tabAwayFrom(window->cboPiirkond);
-    QCOMPARE(window->cboPiirkond->currentText(), u"Emmaste v."_s);
+    tabAwayFrom(window->controls().cboPiirkond);
+    QCOMPARE(window->controls().cboPiirkond->currentText(), u"Emmaste v."_s);
     QCOMPARE(placeFieldTexts(), QStringList(7, QString()));
-    QVERIFY(window->txtAasta->text().isEmpty());
+    QVERIFY(window->controls().txtAasta->text().isEmpty());
 }
 
 QTEST_MAIN(TestPlaceLists)

@@ -20,11 +20,10 @@ namespace {
 constexpr ObservationTexts k30March2026Tallinn
     = {"30", "03", "2026", "59", "26", "13", "24", "44", "42", "30"};
 
-void compute(frmProge &w, const ObservationTexts &p, std::int16_t winterTime)
+void compute(frmProge &w, const ObservationTexts &p, bool winterTime)
 {
     fillFields(w, p);
-    w.WinterTime = winterTime;
-    (winterTime ? w.optTalveaeg : w.optSuveaeg)->setChecked(true);
+    (winterTime ? w.controls().optTalveaeg : w.controls().optSuveaeg)->click();
     w.ComputeResults();
 }
 
@@ -65,7 +64,7 @@ void tst_precise_times::winterTimeAfterTheClockChange()
 {
     frmProge w;
     compute(w, k30March2026Tallinn, 1);
-    for (QLabel *label : {w.lblPäiTõuKell, w.lblPäiLooKell}) {
+    for (QLabel *label : {w.controls().lblPäiTõuKell, w.controls().lblPäiLooKell}) {
         const QString tip = label->toolTip();
         const QRegularExpressionMatch m = kWithLegal.match(tip);
         QVERIFY2(m.hasMatch(), qPrintable(tip));
@@ -76,7 +75,8 @@ void tst_precise_times::winterTimeAfterTheClockChange()
         QCOMPARE(label->accessibleDescription(), tip);
         QCOMPARE(spokenDescription(label), tip);
     }
-    QCOMPARE(w.lblPäiTõuKell->toolTip(), u" Täpsemalt: 05:51:58 (seaduslik aeg: 06:51:58, suveaeg) "_s);
+    QCOMPARE(w.controls().lblPäiTõuKell->toolTip(),
+             u" Täpsemalt: 05:51:58 (seaduslik aeg: 06:51:58, suveaeg) "_s);
 }
 
 void tst_precise_times::seasonSwitchRewritesAndClearRemoves()
@@ -84,39 +84,41 @@ void tst_precise_times::seasonSwitchRewritesAndClearRemoves()
     frmProge w;
     w.endProgram = [](int) {};
     compute(w, k30March2026Tallinn, 1);
-    const QString winterLabel = w.lblPäiTõuKell->text();
-    const QString winterTip = w.lblPäiTõuKell->toolTip();
+    const QString winterLabel = w.controls().lblPäiTõuKell->text();
+    const QString winterTip = w.controls().lblPäiTõuKell->toolTip();
     const QString precise = kWithLegal.match(winterTip).captured(1);
 
-    w.optSuveaeg->click();
+    w.controls().optSuveaeg->click();
     // Shown in summer time, which is the legal clock of the date: one time only.
-    const QRegularExpressionMatch summer = kPlain.match(w.lblPäiTõuKell->toolTip());
-    QVERIFY2(summer.hasMatch(), qPrintable(w.lblPäiTõuKell->toolTip()));
+    const QRegularExpressionMatch summer = kPlain.match(w.controls().lblPäiTõuKell->toolTip());
+    QVERIFY2(summer.hasMatch(), qPrintable(w.controls().lblPäiTõuKell->toolTip()));
     QCOMPARE(secondsOf(summer.captured(1)) - secondsOf(precise), 3600);
-    QCOMPARE(w.lblPäiTõuKell->accessibleDescription(), w.lblPäiTõuKell->toolTip());
-    QVERIFY(kPlain.match(w.lblPäiLooKell->toolTip()).hasMatch());
+    QCOMPARE(w.controls().lblPäiTõuKell->accessibleDescription(), w.controls().lblPäiTõuKell->toolTip());
+    QVERIFY(kPlain.match(w.controls().lblPäiLooKell->toolTip()).hasMatch());
 
-    w.optTalveaeg->click();
-    QCOMPARE(w.lblPäiTõuKell->text(), winterLabel);
-    QCOMPARE(w.lblPäiTõuKell->toolTip(), winterTip);
+    w.controls().optTalveaeg->click();
+    QCOMPARE(w.controls().lblPäiTõuKell->text(), winterLabel);
+    QCOMPARE(w.controls().lblPäiTõuKell->toolTip(), winterTip);
 
-    w.cmdTühjenda->setEnabled(true);
+    w.controls().cmdTühjenda->setEnabled(true);
     w.cmdTühjenda_Click();
-    for (QLabel *label : {w.lblPäiTõuKell, w.lblPäiLooKell}) {
+    for (QLabel *label : {w.controls().lblPäiTõuKell, w.controls().lblPäiLooKell}) {
         QCOMPARE(label->toolTip(), QString());
         QCOMPARE(label->accessibleDescription(), QString());
         QCOMPARE(spokenDescription(label), QString());
     }
     // The other results labels never carry one.
-    QCOMPARE(w.lblKohKeskP_Tõ->toolTip(), QString());
+    QCOMPARE(w.controls().lblKohKeskP_Tõ->toolTip(), QString());
 }
 
 void tst_precise_times::summerDayShowsNoLegalTime()
 {
     frmProge w;
     compute(w, {"21", "06", "2003", "59", "26", "13", "24", "44", "42", "30"}, 0);
-    QVERIFY2(kPlain.match(w.lblPäiTõuKell->toolTip()).hasMatch(), qPrintable(w.lblPäiTõuKell->toolTip()));
-    QVERIFY2(kPlain.match(w.lblPäiLooKell->toolTip()).hasMatch(), qPrintable(w.lblPäiLooKell->toolTip()));
+    QVERIFY2(kPlain.match(w.controls().lblPäiTõuKell->toolTip()).hasMatch(),
+             qPrintable(w.controls().lblPäiTõuKell->toolTip()));
+    QVERIFY2(kPlain.match(w.controls().lblPäiLooKell->toolTip()).hasMatch(),
+             qPrintable(w.controls().lblPäiLooKell->toolTip()));
 }
 
 void tst_precise_times::sunThatDoesNotRise_data()
@@ -141,10 +143,9 @@ void tst_precise_times::sunThatDoesNotRise()
     QFETCH(QString, sunsetTip);
     frmProge w;
     const QByteArray m = month.toLatin1();
-    compute(w, {"21", m.constData(), "2003", "70", "00", "00", "25", "00", "00", "0"},
-            static_cast<std::int16_t>(winterTime));
-    QCOMPARE(w.lblPäiTõuKell->toolTip(), sunriseTip);
-    QCOMPARE(w.lblPäiLooKell->toolTip(), sunsetTip);
+    compute(w, {"21", m.constData(), "2003", "70", "00", "00", "25", "00", "00", "0"}, winterTime != 0);
+    QCOMPARE(w.controls().lblPäiTõuKell->toolTip(), sunriseTip);
+    QCOMPARE(w.controls().lblPäiLooKell->toolTip(), sunsetTip);
 }
 
 void tst_precise_times::historicalLegalClock()
@@ -152,16 +153,16 @@ void tst_precise_times::historicalLegalClock()
     frmProge w;
     // Summer 1985: Moscow summer time, GMT +4.
     compute(w, {"01", "07", "1985", "59", "26", "13", "24", "44", "42", "30"}, 0);
-    QVERIFY2(w.lblPäiTõuKell->toolTip().endsWith(u", GMT +4, suveaeg) "_s),
-             qPrintable(w.lblPäiTõuKell->toolTip()));
+    QVERIFY2(w.controls().lblPäiTõuKell->toolTip().endsWith(u", GMT +4, suveaeg) "_s),
+             qPrintable(w.controls().lblPäiTõuKell->toolTip()));
 }
 
 void tst_precise_times::yearsBeyondThePreciseRange()
 {
     frmProge w;
     compute(w, {"01", "07", "3001", "59", "26", "13", "24", "44", "42", "30"}, 0);
-    QCOMPARE(w.lblPäiTõuKell->toolTip(), u" Täpsem aeg arvutatakse ainult aastatele 1900–3000 "_s);
-    QCOMPARE(w.lblPäiLooKell->accessibleDescription(),
+    QCOMPARE(w.controls().lblPäiTõuKell->toolTip(), u" Täpsem aeg arvutatakse ainult aastatele 1900–3000 "_s);
+    QCOMPARE(w.controls().lblPäiLooKell->accessibleDescription(),
              u" Täpsem aeg arvutatakse ainult aastatele 1900–3000 "_s);
 }
 

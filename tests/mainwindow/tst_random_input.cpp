@@ -120,7 +120,7 @@ private:
     std::mt19937_64 rng_;
     quint64 seed_ = 0;
     std::deque<QString> recent_;
-    float resultsShownBefore_ = 0;
+    bool resultsShownBefore_ = false;
     int step_ = 0;
     bool failed_ = false;
     QString failure_;
@@ -243,7 +243,7 @@ QString TestRandomInput::keyEvent()
     if (kind < 96) {
         // The access keys of Calculate and Clear.
         const bool calculate = chance(0.5);
-        QPushButton *button = calculate ? w_->cmdArvuta : w_->cmdTühjenda;
+        QPushButton *button = calculate ? w_->controls().cmdArvuta : w_->controls().cmdTühjenda;
         QTest::keyClick(target, calculate ? Qt::Key_A : Qt::Key_T, Qt::AltModifier);
         // An access key clicks after a short animation (a tenth of a second);
         // the next key comes after it, as from a person, so that a seed gives
@@ -272,13 +272,14 @@ QString TestRandomInput::randomEvent()
         return u"click into "_s + field->objectName();
     }
     if (kind < 84) {
-        QPushButton *buttons[] = {w_->cmdArvuta, w_->cmdArvuta, w_->cmdTühjenda, w_->cmdVälju};
+        QPushButton *buttons[] = {w_->controls().cmdArvuta, w_->controls().cmdArvuta,
+                                  w_->controls().cmdTühjenda, w_->controls().cmdVälju};
         QPushButton *b = buttons[pick(4)];
         QTest::mouseClick(b, Qt::LeftButton);
         return u"click on "_s + b->objectName();
     }
     if (kind < 87) {
-        QRadioButton *opt = chance(0.5) ? w_->optSuveaeg : w_->optTalveaeg;
+        QRadioButton *opt = chance(0.5) ? w_->controls().optSuveaeg : w_->controls().optTalveaeg;
         QTest::mouseClick(opt, Qt::LeftButton);
         return u"click on "_s + opt->objectName();
     }
@@ -292,12 +293,12 @@ QString TestRandomInput::randomEvent()
         return (middle ? u"middle click on "_s : u"right click on "_s) + field->objectName();
     }
     if (kind < 90) {
-        QTest::mouseClick(w_->imgAbout, Qt::LeftButton);
+        QTest::mouseClick(w_->controls().imgAbout, Qt::LeftButton);
         return u"click on imgAbout"_s;
     }
     if (kind < 94) {
         // A region picked from its list.
-        QComboBox *cbo = w_->cboNimestik;
+        QComboBox *cbo = w_->controls().cboNimestik;
         if (!cbo->isEnabled() || cbo->count() == 0)
             return u"(region list locked)"_s;
         const int index = pick(cbo->count());
@@ -307,7 +308,7 @@ QString TestRandomInput::randomEvent()
         return u"region pick "_s + QString::number(index) + u" \""_s + cbo->currentText() + u'"';
     }
     if (kind < 98) {
-        QComboBox *cbo = w_->cboPiirkond;
+        QComboBox *cbo = w_->controls().cboPiirkond;
         if (!cbo->isEnabled() || cbo->count() == 0)
             return u"(place list locked)"_s;
         const int index = pick(cbo->count());
@@ -317,7 +318,7 @@ QString TestRandomInput::randomEvent()
         return u"place pick "_s + QString::number(index) + u" \""_s + cbo->currentText() + u'"';
     }
     // Into a list's text, to step through it with the arrow keys next.
-    QComboBox *cbo = chance(0.5) ? w_->cboNimestik : w_->cboPiirkond;
+    QComboBox *cbo = chance(0.5) ? w_->controls().cboNimestik : w_->controls().cboPiirkond;
     if (!cbo->isEnabled())
         return u"(list locked)"_s;
     cbo->setFocus(Qt::MouseFocusReason);
@@ -345,51 +346,49 @@ void TestRandomInput::checkWindow(int step, bool &computed)
     const auto fields = w_->inputFields();
     bool allFilled = true;
     for (const QLineEdit *f : fields) {
-        const bool minus = f == w_->txtPikkusKraad;
+        const bool minus = f == w_->controls().txtPikkusKraad;
         if (!(minus ? digitsAndMinus : digits).match(f->text()).hasMatch())
             failWith(step, f->objectName() + u" holds \""_s + f->text() + u'"');
-        const int maxLength = (f == w_->txtAasta || f == w_->txtKõrgus) ? 4 : 2;
+        const int maxLength = (f == w_->controls().txtAasta || f == w_->controls().txtKõrgus) ? 4 : 2;
         if (f->maxLength() != maxLength || f->text().size() > maxLength)
             failWith(step, f->objectName() + u" is longer than "_s + QString::number(maxLength));
         allFilled = allFilled && !f->text().isEmpty();
     }
-    const bool shown = w_->ResultsShown == 1;
-    if (w_->ResultsShown != 0 && !shown)
-        failWith(step, u"ResultsShown is "_s + QString::number(w_->ResultsShown));
+    const bool shown = w_->runState().ResultsShown;
     const bool calculateExpected = allFilled && !shown;
-    if (w_->cmdArvuta->isEnabled() != calculateExpected)
+    if (w_->controls().cmdArvuta->isEnabled() != calculateExpected)
         failWith(step,
                  u"Calculate is %1 with all fields filled %2, results shown %3"_s
-                     .arg(w_->cmdArvuta->isEnabled() ? u"enabled"_s : u"disabled"_s)
+                     .arg(w_->controls().cmdArvuta->isEnabled() ? u"enabled"_s : u"disabled"_s)
                      .arg(allFilled)
                      .arg(shown));
     // A disabled Calculate never holds the default role, and no other button does.
-    if (w_->cmdArvuta->isDefault() && !w_->cmdArvuta->isEnabled())
+    if (w_->controls().cmdArvuta->isDefault() && !w_->controls().cmdArvuta->isEnabled())
         failWith(step, u"Calculate is the default button while disabled"_s);
-    if (w_->cmdTühjenda->isDefault() || w_->cmdVälju->isDefault())
+    if (w_->controls().cmdTühjenda->isDefault() || w_->controls().cmdVälju->isDefault())
         failWith(step, u"Clear or Exit holds the default role"_s);
-    if (w_->cmdTühjenda->isEnabled() != shown)
+    if (w_->controls().cmdTühjenda->isEnabled() != shown)
         failWith(step,
                  u"Clear is %1 with results shown %2"_s
-                     .arg(w_->cmdTühjenda->isEnabled() ? u"enabled"_s : u"disabled"_s)
+                     .arg(w_->controls().cmdTühjenda->isEnabled() ? u"enabled"_s : u"disabled"_s)
                      .arg(shown));
     for (const QLineEdit *f : fields) {
         if (f->isEnabled() == shown)
             failWith(step, f->objectName() + u" enabled while results shown, or the reverse"_s);
     }
-    computed = shown && resultsShownBefore_ == 0;
+    computed = shown && !resultsShownBefore_;
     if (computed)
         checkResults();
     if (shown) {
         // Whatever happens while results are shown (season clicks among them),
         // no value ever reads as a failed number.
-        for (const QLabel *l : w_->fraTulem->findChildren<QLabel *>()) {
+        for (const QLabel *l : w_->controls().fraTulem->findChildren<QLabel *>()) {
             const QString t = l->text().toLower();
             if (t.contains(u"nan"_s) || t.contains(u"inf"_s))
                 failWith(step, l->objectName() + u" shows \""_s + l->text() + u'"');
         }
     }
-    resultsShownBefore_ = w_->ResultsShown;
+    resultsShownBefore_ = shown;
 }
 
 void TestRandomInput::checkResults()
@@ -421,23 +420,25 @@ void TestRandomInput::checkResults()
                      label->objectName() + u" shows \""_s + label->text() + u"\", expected \""_s + wanted
                          + u'"');
     };
-    expect(w_->lblPäev_Nädal, day.dayWeekText);
-    expect(w_->lblPöörlemiskiir, day.rotationSpeedText);
-    expect(w_->lblRaskuskiir, day.gravityText);
-    expect(w_->lblTühi_Tõ, std::string(solar::kEmptyRowText));
-    expect(w_->lblTühi_Lo, std::string(solar::kEmptyRowText));
-    if (w_->fraTulem->title() != QString::fromStdString(day.resultCaption))
-        failWith(step_, u"results caption \""_s + w_->fraTulem->title() + u'"');
+    expect(w_->controls().lblPäev_Nädal, day.dayWeekText);
+    expect(w_->controls().lblPöörlemiskiir, day.rotationSpeedText);
+    expect(w_->controls().lblRaskuskiir, day.gravityText);
+    expect(w_->controls().lblTühi_Tõ, std::string(solar::kEmptyRowText));
+    expect(w_->controls().lblTühi_Lo, std::string(solar::kEmptyRowText));
+    if (w_->controls().fraTulem->title() != QString::fromStdString(day.resultCaption))
+        failWith(step_, u"results caption \""_s + w_->controls().fraTulem->title() + u'"');
 
-    const std::array<QLabel *, 9> sunrise = {
-        w_->lblNurkA_Tõ, w_->lblNurkB_Tõ,    w_->lblNurkC_Tõ,           w_->lblNurkD_Tõ,  w_->lblPäiHorKoh_Tõ,
-        w_->lblNurkE_Tõ, w_->lblKohKeskP_Tõ, w_->lblPäiTõu_st_KeskP_ni, w_->lblPäiTõuKell};
-    const std::array<QLabel *, 9> sunset = {w_->lblNurkA_Lo,    w_->lblNurkB_Lo,           w_->lblNurkC_Lo,
-                                            w_->lblNurkD_Lo,    w_->lblPäiHorKoh_Lo,       w_->lblNurkE_Lo,
-                                            w_->lblKohKeskP_Lo, w_->lblKeskP_st_PäiLoo_ni, w_->lblPäiLooKell};
+    const MainWindowControls &c = w_->controls();
+    const std::array<QLabel *, 9> sunrise
+        = {c.lblNurkA_Tõ, c.lblNurkB_Tõ,    c.lblNurkC_Tõ,           c.lblNurkD_Tõ,  c.lblPäiHorKoh_Tõ,
+           c.lblNurkE_Tõ, c.lblKohKeskP_Tõ, c.lblPäiTõu_st_KeskP_ni, c.lblPäiTõuKell};
+    const std::array<QLabel *, 9> sunset
+        = {c.lblNurkA_Lo, c.lblNurkB_Lo,    c.lblNurkC_Lo,           c.lblNurkD_Lo,  c.lblPäiHorKoh_Lo,
+           c.lblNurkE_Lo, c.lblKohKeskP_Lo, c.lblKeskP_st_PäiLoo_ni, c.lblPäiLooKell};
     for (int mode : {1, 2}) {
-        const solar::ColumnResult column = solar::ComputeColumn(
-            mode, day.dayOfYear, day.latitude, day.longitude, w_->WinterTime, day.horizonSine);
+        const solar::ColumnResult column
+            = solar::ComputeColumn(mode, day.dayOfYear, day.latitude, day.longitude,
+                                   w_->runState().WinterTime ? 1 : 0, day.horizonSine);
         const auto &labels = mode == 1 ? sunrise : sunset;
         for (size_t row = 0; row < labels.size(); ++row)
             expect(labels[row], column.texts[row]);
@@ -475,11 +476,11 @@ void TestRandomInput::randomUserEvents()
             popup->close();
         if (QApplication::activeWindow() != w_.get())
             QApplication::setActiveWindow(w_.get());
-        const float before = resultsShownBefore_;
+        const bool before = resultsShownBefore_;
         bool computed = false;
         checkWindow(step, computed);
         computations += computed ? 1 : 0;
-        clears += (before == 1 && w_->ResultsShown == 0) ? 1 : 0;
+        clears += (before && !w_->runState().ResultsShown) ? 1 : 0;
     }
     qInfo("%d events in %lld ms: %d computations, %d clears, %d notices, %d About dialogs", events,
           qint64(clock.elapsed()), computations, clears, closer.notices, closer.abouts);

@@ -20,10 +20,11 @@ namespace {
 constexpr ObservationTexts k21June2003Tallinn
     = {"21", "06", "2003", "59", "26", "13", "24", "44", "42", "30"};
 
-void fill(frmProge &w, const ObservationTexts &p, std::int16_t winterTime)
+// The observation, and the season chosen with its option as a user would.
+void fill(frmProge &w, const ObservationTexts &p, bool winterTime)
 {
     fillFields(w, p);
-    w.WinterTime = winterTime;
+    (winterTime ? w.controls().optTalveaeg : w.controls().optSuveaeg)->click();
 }
 
 QString label(const frmProge &w, const QString &name)
@@ -97,10 +98,10 @@ void tst_results_view::dayWideValues()
     frmProge w;
     fill(w, k21June2003Tallinn, 0);
     w.ComputeResults();
-    QCOMPARE(w.lblPäev_Nädal->text(), u"172 / 25"_s);
-    QCOMPARE(w.lblPöörlemiskiir->text(), speed);
-    QCOMPARE(w.lblRaskuskiir->text(), gravity);
-    QCOMPARE(w.fraTulem->title(), u"Tulemus /laup./:"_s);
+    QCOMPARE(w.controls().lblPäev_Nädal->text(), u"172 / 25"_s);
+    QCOMPARE(w.controls().lblPöörlemiskiir->text(), speed);
+    QCOMPARE(w.controls().lblRaskuskiir->text(), gravity);
+    QCOMPARE(w.controls().fraTulem->title(), u"Tulemus /laup./:"_s);
 }
 
 void tst_results_view::captionsAndWindowState()
@@ -109,49 +110,48 @@ void tst_results_view::captionsAndWindowState()
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     fill(w, k21June2003Tallinn, 0);
-    w.cmdArvuta->setEnabled(true);
-    w.cmdArvuta->setDefault(true);
+    w.controls().cmdArvuta->setEnabled(true);
+    w.controls().cmdArvuta->setDefault(true);
     w.ComputeResults();
 
     const std::pair<QLabel *, const char *> captions[] = {
-        {w.lblPäevNädaNr_Aastas, "Päeva / Nädala Nr. aastas:"},
-        {w.lblNurkA, "Nurk, mille Maa läbis 01. jaan. kuni valitud kuupäevani"},
-        {w.lblNurkB, "Nurk periheelis"},
-        {w.lblNurkC, "Nurk kevadpunktis"},
-        {w.lblNurkD, "Tähe kaldenurk"},
-        {w.lblPäikKõrgHoriKohal, "Päikese kõrgus horisondi kohal keskpäeval"},
-        {w.lblNurkE, "Päikesekella ja elektronkella vahe"},
-        {w.lblKohaKeskpäev, "Kohalik keskpäev (GMT +2)"},
-        {w.lblPäikTõus_st_Keskpäev_ni, "Aeg päikesetõusust keskpäevani"},
-        {w.lblKeskpäev_st_PäikLooj_ni, "Aeg keskpäevast päikeseloojanguni"},
-        {w.lblPäikTõusLoojKell, "Päike tõuseb / loojub kell (GMT +2):"},
-        {w.lblMaaPöörKiir, "Maa Pöörlemiskiirus "},
-        {w.lblMaaRaskKiir, "Raskuskiirendus maapinnal  "},
+        {w.controls().lblPäevNädaNr_Aastas, "Päeva / Nädala Nr. aastas:"},
+        {w.controls().lblNurkA, "Nurk, mille Maa läbis 01. jaan. kuni valitud kuupäevani"},
+        {w.controls().lblNurkB, "Nurk periheelis"},
+        {w.controls().lblNurkC, "Nurk kevadpunktis"},
+        {w.controls().lblNurkD, "Tähe kaldenurk"},
+        {w.controls().lblPäikKõrgHoriKohal, "Päikese kõrgus horisondi kohal keskpäeval"},
+        {w.controls().lblNurkE, "Päikesekella ja elektronkella vahe"},
+        {w.controls().lblKohaKeskpäev, "Kohalik keskpäev (GMT +2)"},
+        {w.controls().lblPäikTõus_st_Keskpäev_ni, "Aeg päikesetõusust keskpäevani"},
+        {w.controls().lblKeskpäev_st_PäikLooj_ni, "Aeg keskpäevast päikeseloojanguni"},
+        {w.controls().lblPäikTõusLoojKell, "Päike tõuseb / loojub kell (GMT +2):"},
+        {w.controls().lblMaaPöörKiir, "Maa Pöörlemiskiirus "},
+        {w.controls().lblMaaRaskKiir, "Raskuskiirendus maapinnal  "},
     };
     for (const auto &[caption, expected] : captions)
         QCOMPARE(caption->text(), QString::fromUtf8(expected));
 
     for (QLineEdit *field : w.inputFields())
         QVERIFY2(!field->isEnabled(), qPrintable(field->objectName()));
-    QVERIFY(!w.cboNimestik->isEnabled());
-    QVERIFY(!w.cboPiirkond->isEnabled());
-    QVERIFY(!w.cmdArvuta->isEnabled());
-    QVERIFY(!w.cmdArvuta->isDefault());
-    QVERIFY(w.cmdTühjenda->isEnabled());
-    QTRY_VERIFY(w.cmdTühjenda->hasFocus());
+    QVERIFY(!w.controls().cboNimestik->isEnabled());
+    QVERIFY(!w.controls().cboPiirkond->isEnabled());
+    QVERIFY(!w.controls().cmdArvuta->isEnabled());
+    QVERIFY(!w.controls().cmdArvuta->isDefault());
+    QVERIFY(w.controls().cmdTühjenda->isEnabled());
+    QTRY_VERIFY(w.controls().cmdTühjenda->hasFocus());
 
-    QCOMPARE(w.optSuveaeg->toolTip(), u" Suveaeg "_s);
-    QCOMPARE(w.optTalveaeg->toolTip(), u" Suveaeg "_s);
+    QCOMPARE(w.controls().optSuveaeg->toolTip(), u" Suveaeg "_s);
+    QCOMPARE(w.controls().optTalveaeg->toolTip(), u" Suveaeg "_s);
 
     // The stored clock times are those the labels show.
-    QCOMPARE(QString::fromStdString(solar::FormatClockTime(w.NoonAtSunrise)), u"13:21:46"_s);
-    QCOMPARE(QString::fromStdString(solar::FormatClockTime(w.SunriseTime)), u"03:59:53"_s);
-    QCOMPARE(QString::fromStdString(solar::FormatClockTime(w.NoonAtSunset)), u"13:21:52"_s);
-    QCOMPARE(QString::fromStdString(solar::FormatClockTime(w.SunsetTime)), u"22:43:53"_s);
-    QCOMPARE(w.EventMode, 0.0f);
-    QCOMPARE(w.ResultsShown, 1.0f);
-    QVERIFY(!w.SunriseColumnPolar);
-    QVERIFY(!w.SunsetColumnPolar);
+    QCOMPARE(QString::fromStdString(solar::FormatClockTime(w.runState().NoonAtSunrise)), u"13:21:46"_s);
+    QCOMPARE(QString::fromStdString(solar::FormatClockTime(w.runState().SunriseTime)), u"03:59:53"_s);
+    QCOMPARE(QString::fromStdString(solar::FormatClockTime(w.runState().NoonAtSunset)), u"13:21:52"_s);
+    QCOMPARE(QString::fromStdString(solar::FormatClockTime(w.runState().SunsetTime)), u"22:43:53"_s);
+    QVERIFY(w.runState().ResultsShown);
+    QVERIFY(!w.runState().SunriseColumnPolar);
+    QVERIFY(!w.runState().SunsetColumnPolar);
 }
 
 void tst_results_view::polarNight()
@@ -159,14 +159,14 @@ void tst_results_view::polarNight()
     frmProge w;
     fill(w, {"21", "12", "2003", "70", "00", "00", "25", "00", "00", "0"}, 1);
     w.ComputeResults();
-    QCOMPARE(w.lblPäiTõuKell->text(), u"polaaröö"_s);
-    QCOMPARE(w.lblPäiLooKell->text(), u"polaaröö"_s);
-    QCOMPARE(w.lblPäiTõu_st_KeskP_ni->text(), u"0h 0m 0s"_s);
-    QCOMPARE(w.lblKeskP_st_PäiLoo_ni->text(), u"0h 0m 0s"_s);
-    QVERIFY(w.SunriseColumnPolar);
-    QVERIFY(w.SunsetColumnPolar);
-    QCOMPARE(w.optTalveaeg->toolTip(), u" Talveaeg "_s);
-    QCOMPARE(w.fraTulem->title(), u"Tulemus /pühap./:"_s);
+    QCOMPARE(w.controls().lblPäiTõuKell->text(), u"polaaröö"_s);
+    QCOMPARE(w.controls().lblPäiLooKell->text(), u"polaaröö"_s);
+    QCOMPARE(w.controls().lblPäiTõu_st_KeskP_ni->text(), u"0h 0m 0s"_s);
+    QCOMPARE(w.controls().lblKeskP_st_PäiLoo_ni->text(), u"0h 0m 0s"_s);
+    QVERIFY(w.runState().SunriseColumnPolar);
+    QVERIFY(w.runState().SunsetColumnPolar);
+    QCOMPARE(w.controls().optTalveaeg->toolTip(), u" Talveaeg "_s);
+    QCOMPARE(w.controls().fraTulem->title(), u"Tulemus /pühap./:"_s);
 }
 
 QTEST_MAIN(tst_results_view)

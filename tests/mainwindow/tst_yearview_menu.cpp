@@ -39,7 +39,7 @@ void TestYearViewMenu::init() { window = showWindow(); }
 
 void TestYearViewMenu::cleanup()
 {
-    window->mnuTulem->hide();
+    window->controls().mnuTulem->hide();
     window.reset();
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(u"left open: "_s + w->objectName()));
@@ -50,9 +50,9 @@ void TestYearViewMenu::calculate(const QStringList &texts)
     const QList<QLineEdit *> fields = window->inputFields();
     for (qsizetype i = 0; i < texts.size(); ++i)
         fields[i]->setText(texts[i]);
-    QVERIFY(window->cmdArvuta->isEnabled());
-    window->cmdArvuta->click();
-    QCOMPARE(window->ResultsShown, 1.0f);
+    QVERIFY(window->controls().cmdArvuta->isEnabled());
+    window->controls().cmdArvuta->click();
+    QVERIFY(window->runState().ResultsShown);
 }
 
 QWidget *TestYearViewMenu::overview() const
@@ -63,39 +63,39 @@ QWidget *TestYearViewMenu::overview() const
 void TestYearViewMenu::openMenu()
 {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
-                            window->fraTulem->mapToGlobal(QPoint(20, 20)));
-    QApplication::sendEvent(window->fraTulem, &event);
-    QTRY_VERIFY_WITH_TIMEOUT(window->mnuTulem->isVisible(), 5000);
+                            window->controls().fraTulem->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(window->controls().fraTulem, &event);
+    QTRY_VERIFY_WITH_TIMEOUT(window->controls().mnuTulem->isVisible(), 5000);
 }
 
 void TestYearViewMenu::nothingBeforeAComputation()
 {
     openMenu();
-    QCOMPARE(window->mnuAastaÜlevaade->text(), u"Aasta ülevaade..."_s);
-    QCOMPARE(window->mnuKopeeri->text(), u"Kopeeri tulemused"_s);
-    QCOMPARE(window->mnuAastaÜlevaade->shortcut(), QKeySequence(Qt::Key_F2));
-    QVERIFY(!window->mnuAastaÜlevaade->isEnabled());
-    QVERIFY(!window->mnuKopeeri->isEnabled());
-    window->mnuTulem->hide();
+    QCOMPARE(window->controls().mnuAastaÜlevaade->text(), u"Aasta ülevaade..."_s);
+    QCOMPARE(window->controls().mnuKopeeri->text(), u"Kopeeri tulemused"_s);
+    QCOMPARE(window->controls().mnuAastaÜlevaade->shortcut(), QKeySequence(Qt::Key_F2));
+    QVERIFY(!window->controls().mnuAastaÜlevaade->isEnabled());
+    QVERIFY(!window->controls().mnuKopeeri->isEnabled());
+    window->controls().mnuTulem->hide();
 
     QGuiApplication::clipboard()->setText(u"unchanged"_s);
-    window->txtPäev->setFocus();
+    window->controls().txtPäev->setFocus();
     QTest::keyClick(window.get(), Qt::Key_F2);
     QCOMPARE(overview(), nullptr);
     window->CopyResults();
     QCOMPARE(QGuiApplication::clipboard()->text(), u"unchanged"_s);
     // F2 typed nothing into the field.
-    QCOMPARE(window->txtPäev->text(), QString());
+    QCOMPARE(window->controls().txtPäev->text(), QString());
 }
 
 void TestYearViewMenu::menuAndKeyOpenOneOverview()
 {
     calculate({u"21"_s, u"06"_s, u"2003"_s, u"59"_s, u"26"_s, u"13"_s, u"24"_s, u"44"_s, u"42"_s, u"30"_s});
     openMenu();
-    QVERIFY(window->mnuAastaÜlevaade->isEnabled());
-    QVERIFY(window->mnuKopeeri->isEnabled());
-    window->mnuAastaÜlevaade->trigger();
-    window->mnuTulem->hide();
+    QVERIFY(window->controls().mnuAastaÜlevaade->isEnabled());
+    QVERIFY(window->controls().mnuKopeeri->isEnabled());
+    window->controls().mnuAastaÜlevaade->trigger();
+    window->controls().mnuTulem->hide();
     QWidget *first = overview();
     QVERIFY(first);
     QVERIFY(first->isVisible());
@@ -110,14 +110,14 @@ void TestYearViewMenu::menuAndKeyOpenOneOverview()
 
     // Clear ends the results: F2 does nothing more.
     first->close();
-    window->cmdTühjenda->click();
+    window->controls().cmdTühjenda->click();
     QTest::keyClick(window.get(), Qt::Key_F2);
     QVERIFY(!first->isVisible());
 }
 
 void TestYearViewMenu::placePickedFromTheGazetteer()
 {
-    window->txtAasta->setText(u"2026"_s);
+    window->controls().txtAasta->setText(u"2026"_s);
     auto pick = [](QComboBox *combo, const QString &line) {
         const int index = combo->findText(line, Qt::MatchExactly);
         QVERIFY2(index >= 0, qPrintable(line));
@@ -125,13 +125,13 @@ void TestYearViewMenu::placePickedFromTheGazetteer()
         combo->setCurrentIndex(index);
         emit combo->activated(index);
     };
-    pick(window->cboNimestik, u"L i n n a d"_s);
-    pick(window->cboPiirkond, u"-- Kesklinn"_s);
-    window->txtPäev->setText(u"21"_s);
-    window->txtKuu->setText(u"06"_s);
-    QCOMPARE(window->txtAasta->text(), u"2026"_s);
-    QVERIFY(window->cmdArvuta->isEnabled());
-    window->cmdArvuta->click();
+    pick(window->controls().cboNimestik, u"L i n n a d"_s);
+    pick(window->controls().cboPiirkond, u"-- Kesklinn"_s);
+    window->controls().txtPäev->setText(u"21"_s);
+    window->controls().txtKuu->setText(u"06"_s);
+    QCOMPARE(window->controls().txtAasta->text(), u"2026"_s);
+    QVERIFY(window->controls().cmdArvuta->isEnabled());
+    window->controls().cmdArvuta->click();
     QTest::keyClick(window.get(), Qt::Key_F2);
     QVERIFY(overview());
     QCOMPARE(overview()->windowTitle(), u"Aasta ülevaade: Tallinn, Kesklinn, 2026"_s);
@@ -144,8 +144,8 @@ void TestYearViewMenu::copiedResults()
 {
     calculate({u"21"_s, u"06"_s, u"2003"_s, u"59"_s, u"26"_s, u"13"_s, u"24"_s, u"44"_s, u"42"_s, u"30"_s});
     openMenu();
-    window->mnuKopeeri->trigger();
-    window->mnuTulem->hide();
+    window->controls().mnuKopeeri->trigger();
+    window->controls().mnuTulem->hide();
     const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
     QCOMPARE(lines.value(0), u"Kuupäev: 21.06.2003"_s);
     QCOMPARE(lines.value(1), u"Geogr. laius: 59° 26' 13''"_s);
@@ -156,7 +156,7 @@ void TestYearViewMenu::copiedResults()
     QCOMPARE(lines.value(6), u"Päeva / Nädala Nr. aastas: 172 / 25"_s);
     QVERIFY(lines.contains(u"Päike tõuseb / loojub kell (GMT +2): 03:59:53 / 22:43:53"_s));
     QVERIFY(lines.contains(u"Aeg päikesetõusust keskpäevani: "_s
-                           + window->lblPäiTõu_st_KeskP_ni->text().trimmed()));
+                           + window->controls().lblPäiTõu_st_KeskP_ni->text().trimmed()));
     QCOMPARE(lines.last(), QString());  // every line ends with a line break
     for (const QString &line : lines.mid(0, lines.size() - 1))
         QVERIFY2(line.contains(u": "_s) && !line.endsWith(u": "_s), qPrintable(line));
@@ -186,9 +186,9 @@ void TestYearViewMenu::menuKeysOpenTheMenu()
     QFETCH(int, modifiers);
     calculate({u"21"_s, u"06"_s, u"2003"_s, u"59"_s, u"26"_s, u"13"_s, u"24"_s, u"44"_s, u"42"_s, u"30"_s});
     QTest::keyClick(focused(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QTRY_VERIFY_WITH_TIMEOUT(window->mnuTulem->isVisible(), 5000);
-    QVERIFY(window->mnuKopeeri->isEnabled());
-    window->mnuTulem->hide();
+    QTRY_VERIFY_WITH_TIMEOUT(window->controls().mnuTulem->isVisible(), 5000);
+    QVERIFY(window->controls().mnuKopeeri->isEnabled());
+    window->controls().mnuTulem->hide();
 }
 
 void TestYearViewMenu::yearBeyondThePreciseRange()

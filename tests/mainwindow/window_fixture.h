@@ -100,10 +100,11 @@ inline bool closeSession(std::unique_ptr<frmProge> &w, std::unique_ptr<NoticeRec
 // their fields; the date is left to the test.
 inline void fillAllButTheDate(frmProge &w)
 {
+    const MainWindowControls &c = w.controls();
     const std::pair<QLineEdit *, const char *> texts[] = {
-        {w.txtAasta, "2003"},      {w.txtLaiusKraad, "59"},  {w.txtLaiusMinut, "26"},
-        {w.txtLaiusSekund, "13"},  {w.txtPikkusKraad, "24"}, {w.txtPikkusMinut, "44"},
-        {w.txtPikkusSekund, "42"}, {w.txtKõrgus, "30"},
+        {c.txtAasta, "2003"},      {c.txtLaiusKraad, "59"},  {c.txtLaiusMinut, "26"},
+        {c.txtLaiusSekund, "13"},  {c.txtPikkusKraad, "24"}, {c.txtPikkusMinut, "44"},
+        {c.txtPikkusSekund, "42"}, {c.txtKõrgus, "30"},
     };
     for (const auto &[field, text] : texts)
         field->setText(QString::fromLatin1(text));

@@ -33,6 +33,30 @@ TEST(JulianDate, Text)
     EXPECT_EQ(FormatJulianDate(2452811.9999995, U'.'), "2 452 812.000000");
 }
 
+// The astronomical Julian date of an instant; the figures are PyEphem's
+// julian_date of the same UTC date and time.
+TEST(JulianDate, UtTip)
+{
+    struct Row {
+        const char *name;
+        double utcSeconds;  // from 1970-01-01 00:00 UTC
+        char32_t mark;
+        const char *tip;
+    };
+    const Row rows[] = {
+        {"the Unix epoch", 0, U'.', " Juliuse päev (UT): 2 440 587.500000 "},
+        {"J2000.0", 946728000, U'.', " Juliuse päev (UT): 2 451 545.000000 "},
+        {"a second before 2000", 946684799, U',', " Juliuse päev (UT): 2 451 544,499988 "},
+        {"8 December 2026, 12:30:36", 1796733036, U'.', " Juliuse päev (UT): 2 461 383.021250 "},
+        {"25 October 2026, 00:30", 1792888200, U'.', " Juliuse päev (UT): 2 461 338.520833 "},
+        {"25 October 2026, 01:30", 1792891800, U'.', " Juliuse päev (UT): 2 461 338.562500 "},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(UtJulianDateTip(row.utcSeconds, row.mark), row.tip);
+    }
+}
+
 TEST(Clock, Text)
 {
     EXPECT_EQ(FormatClock(9, 5, 3, ":"), "09:05:03");
