@@ -8,6 +8,8 @@
 
 #include <fcntl.h>
 #include <functional>
+#include <map>
+#include <string_view>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -237,46 +239,38 @@ void tst_CommandLine::refusals_data()
     QTest::newRow("a value missing at the end")
         << QStringList{u"--lat"_s, u"59"_s, u"--lon"_s, u"24"_s, u"--year"_s}
         << "Missing value after '--year'."_ba;
-    QTest::newRow("year 1899") << with(u"--year"_s, u"1899"_s)
-                               << "--year '1899' is not a year from 1900 to 3000"_ba;
-    QTest::newRow("year 3001") << with(u"--year"_s, u"3001"_s)
-                               << "--year '3001' is not a year from 1900 to 3000"_ba;
-    QTest::newRow("year not a number")
-        << with(u"--year"_s, u"20x6"_s) << "--year '20x6' is not a year from 1900 to 3000"_ba;
-    QTest::newRow("year with decimals")
-        << with(u"--year"_s, u"2026.5"_s) << "--year '2026.5' is not a year from 1900 to 3000"_ba;
-    QTest::newRow("year with a group separator")
-        << with(u"--year"_s, u"2,026"_s) << "--year '2,026' is not a year from 1900 to 3000"_ba;
-    QTest::newRow("latitude 90.5") << with(u"--lat"_s, u"90.5"_s)
-                                   << "--lat '90.5' is not a latitude from -90 to 90"_ba;
-    QTest::newRow("latitude -91") << with(u"--lat"_s, u"-91"_s)
-                                  << "--lat '-91' is not a latitude from -90 to 90"_ba;
-    QTest::newRow("latitude with a decimal comma")
-        << with(u"--lat"_s, u"59,437"_s) << "--lat '59,437' is not a latitude from -90 to 90"_ba;
-    QTest::newRow("latitude with a comma inside the range")
-        << with(u"--lat"_s, u"0,059"_s) << "--lat '0,059' is not a latitude from -90 to 90"_ba;
-    QTest::newRow("latitude with a blank")
-        << with(u"--lat"_s, u" 59.4"_s) << "--lat ' 59.4' is not a latitude from -90 to 90"_ba;
-    QTest::newRow("latitude with an exponent")
-        << with(u"--lat"_s, u"1e1"_s) << "--lat '1e1' is not a latitude from -90 to 90"_ba;
-    QTest::newRow("latitude without digits before the point")
-        << with(u"--lat"_s, u".5"_s) << "--lat '.5' is not a latitude from -90 to 90"_ba;
-    QTest::newRow("latitude nan") << with(u"--lat"_s, u"nan"_s)
-                                  << "--lat 'nan' is not a latitude from -90 to 90"_ba;
-    QTest::newRow("longitude 180.1") << with(u"--lon"_s, u"180.1"_s)
-                                     << "--lon '180.1' is not a longitude from -180 to 180"_ba;
-    QTest::newRow("longitude inf") << with(u"--lon"_s, u"inf"_s)
-                                   << "--lon 'inf' is not a longitude from -180 to 180"_ba;
-    QTest::newRow("longitude empty") << with(u"--lon"_s, u""_s)
-                                     << "--lon '' is not a longitude from -180 to 180"_ba;
-    QTest::newRow("longitude without digits after the point")
-        << with(u"--lon"_s, u"24."_s) << "--lon '24.' is not a longitude from -180 to 180"_ba;
-    QTest::newRow("height -1") << with(u"--height"_s, u"-1"_s)
-                               << "--height '-1' is not a height from 0 to 9999 metres"_ba;
-    QTest::newRow("height 10000") << with(u"--height"_s, u"10000"_s)
-                                  << "--height '10000' is not a height from 0 to 9999 metres"_ba;
-    QTest::newRow("height with a group separator")
-        << with(u"--height"_s, u"1,234"_s) << "--height '1,234' is not a height from 0 to 9999 metres"_ba;
+    // Numbers: an optional sign, digits and a point with digits, in range.
+    const std::map<std::string_view, const char *> range = {
+        {"--year", "a year from 1900 to 3000"},
+        {"--lat", "a latitude from -90 to 90"},
+        {"--lon", "a longitude from -180 to 180"},
+        {"--height", "a height from 0 to 9999 metres"},
+    };
+    const char *const badNumbers[][3] = {
+        {"year 1899", "--year", "1899"},
+        {"year 3001", "--year", "3001"},
+        {"year not a number", "--year", "20x6"},
+        {"year with decimals", "--year", "2026.5"},
+        {"year with a group separator", "--year", "2,026"},
+        {"latitude 90.5", "--lat", "90.5"},
+        {"latitude -91", "--lat", "-91"},
+        {"latitude with a decimal comma", "--lat", "59,437"},
+        {"latitude with a comma inside the range", "--lat", "0,059"},
+        {"latitude with a blank", "--lat", " 59.4"},
+        {"latitude with an exponent", "--lat", "1e1"},
+        {"latitude without digits before the point", "--lat", ".5"},
+        {"latitude nan", "--lat", "nan"},
+        {"longitude 180.1", "--lon", "180.1"},
+        {"longitude inf", "--lon", "inf"},
+        {"longitude empty", "--lon", ""},
+        {"longitude without digits after the point", "--lon", "24."},
+        {"height -1", "--height", "-1"},
+        {"height 10000", "--height", "10000"},
+        {"height with a group separator", "--height", "1,234"},
+    };
+    for (const auto &[row, option, value] : badNumbers)
+        QTest::newRow(row) << with(QString::fromUtf8(option), QString::fromUtf8(value))
+                           << QByteArray(option) + " '" + value + "' is not " + range.at(option);
 
     const char *const unknownZones[][2] = {
         {"a zone that never was", "Europe/Atlantis"},
