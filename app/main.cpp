@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
-#include <QCoreApplication>
 #include <QStyleFactory>
 
 #include "app/commandline.h"
@@ -14,11 +13,9 @@
 
 int main(int argc, char *argv[])
 {
-    if (wantsCommandLine(argc, argv)) {
-        // The table needs no display: no QApplication.
-        QCoreApplication app(argc, argv);
-        return runCommandLine(QCoreApplication::arguments(), stdout, stderr);
-    }
+    keepStandardDescriptorsOccupied();
+    if (wantsCommandLine(argc, argv))
+        return commandLineMain(argc, argv);
 
     ExpectDisplay(argc, argv);
     QApplication app(argc, argv);

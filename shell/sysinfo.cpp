@@ -18,7 +18,8 @@ Platform systemPlatform()
     return Platform{
         .registry = &registry::systemRegistry(),
         .fileExists = [](const QString &path) { return QFileInfo(path).isFile(); },
-        .findOnPath = [](const QString &name) { return QStandardPaths::findExecutable(name); },
+        .findInSystemFolders
+        = [](const QString &name) { return QStandardPaths::findExecutable(name, kSystemFolders); },
         .startDetached
         = [](const QString &program) { return !program.isEmpty() && QProcess::startDetached(program, {}); },
         .showUnavailable = &ShowSysInfoUnavailable,
@@ -43,7 +44,7 @@ namespace {
 bool startOwnTool(const Platform &platform)
 {
     for (const QString &name : kOwnTools) {
-        const QString program = platform.findOnPath(name);
+        const QString program = platform.findInSystemFolders(name);
         if (!program.isEmpty() && platform.startDetached(program))
             return true;
     }

@@ -30,11 +30,20 @@ inline const QStringList kOwnTools{
     QStringLiteral("xfce4-taskmanager"),
 };
 
+// Where the own tools are looked for: the system's folders only, never PATH,
+// which may hold the working folder or one the user can write.
+inline const QStringList kSystemFolders{
+    QStringLiteral("/usr/bin"),
+    QStringLiteral("/bin"),
+    QStringLiteral("/usr/sbin"),
+    QStringLiteral("/sbin"),
+};
+
 // What StartSysInfo touches of the system; tests put fakes in.
 struct Platform {
     registry::Registry *registry;
     std::function<bool(const QString &path)> fileExists;
-    std::function<QString(const QString &name)> findOnPath;  // full file name, or empty
+    std::function<QString(const QString &name)> findInSystemFolders;  // full file name, or empty
     std::function<bool(const QString &program)> startDetached;  // no shell, no waiting
     std::function<void(QWidget *parent)> showUnavailable;
 };

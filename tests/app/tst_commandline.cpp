@@ -1,8 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line, run as a separate process with no display at all: the
 // year table it writes and the arguments it refuses.
+#include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <functional>
+#include <map>
+#include <string_view>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -14,16 +23,27 @@ struct Run {
     QByteArray err;
 };
 
+// How the program is started beyond its arguments.
+struct Setup {
+    QString stdoutFile;  // empty: a pipe
+    QString zoneFolder;  // TZDIR; empty: not set
+    std::function<void()> inChild = {};  // runs in the child just before the program
+};
+
 // Every wait is bounded: a hanging program fails the test instead of the run.
-Run runVorandel(const QStringList &arguments, const QString &stdoutFile = {})
+Run runVorandel(const QStringList &arguments, const Setup &setup = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "TZDIR"})
         env.remove(QString::fromLatin1(name));
+    if (!setup.zoneFolder.isEmpty())
+        env.insert(u"TZDIR"_s, setup.zoneFolder);
     process.setProcessEnvironment(env);
-    if (!stdoutFile.isEmpty())
-        process.setStandardOutputFile(stdoutFile);
+    if (!setup.stdoutFile.isEmpty())
+        process.setStandardOutputFile(setup.stdoutFile);
+    if (setup.inChild)
+        process.setChildProcessModifier(setup.inChild);
     process.start(QStringLiteral(VORANDEL_BINARY), arguments);
     Run run;
     if (!process.waitForFinished(30000)) {
@@ -69,7 +89,11 @@ private slots:
     void helpAndVersion();
     void refusals_data();
     void refusals();
-    void writeFailureIsNoSuccess();
+    void writeFailures_data();
+    void writeFailures();
+    void zoneDatabase_data();
+    void zoneDatabase();
+    void outOfMemoryIsSaid();
 };
 
 void tst_CommandLine::yearTableOfTallinn()
@@ -121,6 +145,14 @@ void tst_CommandLine::rowsInTheZoneAsked_data()
         << QStringList{u"--year=2026"_s, u"--lat=40.71"_s, u"--lon=-74.01"_s, u"--tz=America/New_York"_s}
         << "2026-07-01"_ba
         << "-04:00,"_ba;
+    QTest::newRow("UTC") << kTallinn2026 + QStringList{u"--tz"_s, u"UTC"_s} << "2026-07-01"_ba
+                         << "+00:00,"_ba;
+    QTest::newRow("a zone's old name, a link in the database")
+        << kTallinn2026 + QStringList{u"--tz"_s, u"Europe/Kiev"_s} << "2026-07-01"_ba
+        << "+03:00,"_ba;
+    QTest::newRow("a latitude with a plus sign")
+        << QStringList{u"--year=2026"_s, u"--lat=+59.437"_s, u"--lon=24.745"_s} << "2026-07-01"_ba
+        << "+03:00,"_ba;
     QTest::newRow("Punta Arenas, southern hemisphere")
         << QStringList{u"--year"_s, u"2026"_s,    u"--lat"_s, u"-53.163"_s,
                        u"--lon"_s,  u"-70.917"_s, u"--tz"_s,  u"America/Punta_Arenas"_s}
@@ -177,11 +209,16 @@ void tst_CommandLine::helpAndVersion()
     QVERIFY(help.out.startsWith("Usage:"));
     for (const char *option : {"--year", "--lat", "--lon", "--height", "--tz"})
         QVERIFY2(help.out.contains(option), option);
+    QVERIFY2(!help.out.contains("--help-all"), "an option that does not work");
+    // The limits a user of the table must know.
+    QVERIFY(help.out.contains("UTC for UT1, an error of at most 0.9 s"));
+    QVERIFY(help.out.contains("RFC 3339 readers may reject them"));
 }
 
 void tst_CommandLine::refusals_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("message");  // after "vorandel: "
     const auto with = [](const QString &name, const QString &value) {
         QStringList args = kTallinn2026;
         const qsizetype i = args.indexOf(name);
@@ -191,49 +228,214 @@ void tst_CommandLine::refusals_data()
             args << name << value;
         return args;
     };
-    QTest::newRow("no year") << QStringList{u"--lat"_s, u"59"_s, u"--lon"_s, u"24"_s};
-    QTest::newRow("no latitude") << QStringList{u"--year"_s, u"2026"_s, u"--lon"_s, u"24"_s};
-    QTest::newRow("no longitude") << QStringList{u"--year"_s, u"2026"_s, u"--lat"_s, u"59"_s};
-    QTest::newRow("only a zone") << QStringList{u"--tz"_s, u"Europe/Tallinn"_s};
+    QTest::newRow("no year") << QStringList{u"--lat"_s, u"59"_s, u"--lon"_s, u"24"_s}
+                             << "--year is missing (see --help)"_ba;
+    QTest::newRow("no latitude") << QStringList{u"--year"_s, u"2026"_s, u"--lon"_s, u"24"_s}
+                                 << "--lat is missing (see --help)"_ba;
+    QTest::newRow("no longitude") << QStringList{u"--year"_s, u"2026"_s, u"--lat"_s, u"59"_s}
+                                  << "--lon is missing (see --help)"_ba;
+    QTest::newRow("only a zone") << QStringList{u"--tz"_s, u"Europe/Tallinn"_s}
+                                 << "--year is missing (see --help)"_ba;
     QTest::newRow("a value missing at the end")
-        << QStringList{u"--lat"_s, u"59"_s, u"--lon"_s, u"24"_s, u"--year"_s};
-    QTest::newRow("year 1899") << with(u"--year"_s, u"1899"_s);
-    QTest::newRow("year 3001") << with(u"--year"_s, u"3001"_s);
-    QTest::newRow("year not a number") << with(u"--year"_s, u"20x6"_s);
-    QTest::newRow("year with decimals") << with(u"--year"_s, u"2026.5"_s);
-    QTest::newRow("latitude 90.5") << with(u"--lat"_s, u"90.5"_s);
-    QTest::newRow("latitude -91") << with(u"--lat"_s, u"-91"_s);
-    QTest::newRow("latitude with a decimal comma") << with(u"--lat"_s, u"59,437"_s);
-    QTest::newRow("latitude nan") << with(u"--lat"_s, u"nan"_s);
-    QTest::newRow("longitude 180.1") << with(u"--lon"_s, u"180.1"_s);
-    QTest::newRow("longitude inf") << with(u"--lon"_s, u"inf"_s);
-    QTest::newRow("longitude empty") << with(u"--lon"_s, u""_s);
-    QTest::newRow("height -1") << with(u"--height"_s, u"-1"_s);
-    QTest::newRow("height 10000") << with(u"--height"_s, u"10000"_s);
-    QTest::newRow("unknown zone") << with(u"--tz"_s, u"Europe/Atlantis"_s);
-    QTest::newRow("unknown option") << kTallinn2026 + QStringList{u"--colour"_s};
-    QTest::newRow("a stray argument") << kTallinn2026 + QStringList{u"Tallinn"_s};
-    QTest::newRow("year given twice") << kTallinn2026 + QStringList{u"--year"_s, u"2027"_s};
+        << QStringList{u"--lat"_s, u"59"_s, u"--lon"_s, u"24"_s, u"--year"_s}
+        << "Missing value after '--year'."_ba;
+    // Numbers: an optional sign, digits and a point with digits, in range.
+    const std::map<std::string_view, const char *> range = {
+        {"--year", "a year from 1900 to 3000"},
+        {"--lat", "a latitude from -90 to 90"},
+        {"--lon", "a longitude from -180 to 180"},
+        {"--height", "a height from 0 to 9999 metres"},
+    };
+    const char *const badNumbers[][3] = {
+        {"year 1899", "--year", "1899"},
+        {"year 3001", "--year", "3001"},
+        {"year not a number", "--year", "20x6"},
+        {"year with decimals", "--year", "2026.5"},
+        {"year with a group separator", "--year", "2,026"},
+        {"latitude 90.5", "--lat", "90.5"},
+        {"latitude -91", "--lat", "-91"},
+        {"latitude with a decimal comma", "--lat", "59,437"},
+        {"latitude with a comma inside the range", "--lat", "0,059"},
+        {"latitude with a blank", "--lat", " 59.4"},
+        {"latitude with an exponent", "--lat", "1e1"},
+        {"latitude without digits before the point", "--lat", ".5"},
+        {"latitude nan", "--lat", "nan"},
+        {"longitude 180.1", "--lon", "180.1"},
+        {"longitude inf", "--lon", "inf"},
+        {"longitude empty", "--lon", ""},
+        {"longitude without digits after the point", "--lon", "24."},
+        {"height -1", "--height", "-1"},
+        {"height 10000", "--height", "10000"},
+        {"height with a group separator", "--height", "1,234"},
+    };
+    for (const auto &[row, option, value] : badNumbers)
+        QTest::newRow(row) << with(QString::fromUtf8(option), QString::fromUtf8(value))
+                           << QByteArray(option) + " '" + value + "' is not " + range.at(option);
+
+    const char *const unknownZones[][2] = {
+        {"a zone that never was", "Europe/Atlantis"},
+        {"a city without its region", "Tallinn"},
+        {"another city without its region", "Helsinki"},
+        {"a word", "XYZ"},
+        {"the system's own clock, no zone", "localtime"},
+        {"the zone of a system nobody set", "Factory"},
+        {"a POSIX rule", "abc1"},
+        {"a zone counting leap seconds", "right/Europe/Tallinn"},
+        {"an offset, not a zone", "UTC+02:00"},
+        {"an empty zone", ""},
+    };
+    for (const auto &[row, zone] : unknownZones)
+        QTest::newRow(row) << with(u"--tz"_s, QString::fromUtf8(zone))
+                           << "--tz '"_ba + zone + "' is not a known time zone (e.g. Europe/Tallinn)";
+
+    QTest::newRow("unknown option") << kTallinn2026 + QStringList{u"--colour"_s}
+                                    << "unknown option '--colour'"_ba;
+    QTest::newRow("a stray argument")
+        << kTallinn2026 + QStringList{u"Tallinn"_s} << "unexpected argument 'Tallinn'"_ba;
+    QTest::newRow("year given twice")
+        << kTallinn2026 + QStringList{u"--year"_s, u"2027"_s} << "--year given more than once"_ba;
+    QTest::newRow("a single-dash word alone, no window")
+        << QStringList{u"-year"_s, u"2026"_s} << "unknown option '-year' (did you mean --year?)"_ba;
+    QTest::newRow("a single-dash word among right options")
+        << QStringList{u"--year"_s, u"2026"_s, u"-lat=59"_s, u"--lon"_s, u"24"_s}
+        << "unknown option '-lat=59' (did you mean --lat?)"_ba;
+    QTest::newRow("a switch given a value") << QStringList{u"--help=all"_s} << "--help takes no value"_ba;
+    QTest::newRow("a long value is cut to 40 characters")
+        << with(u"--tz"_s, QString(100, u'x'))
+        << "--tz 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...' is not a known time zone (e.g. Europe/Tallinn)"_ba;
+    QTest::newRow("control characters are escaped")
+        << with(u"--tz"_s, u"Europe/\nTallinn\t\x1b[0m"_s)
+        << "--tz 'Europe/\\nTallinn\\t\\x1b[0m' is not a known time zone (e.g. Europe/Tallinn)"_ba;
+    QTest::newRow("a line separator is escaped")
+        << kTallinn2026 + QStringList{u"--a\u2028b"_s} << "unknown option '--a\\u2028b'"_ba;
 }
 
 void tst_CommandLine::refusals()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, message);
     const Run run = runVorandel(arguments);
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.out, QByteArray());
-    QVERIFY2(run.err.startsWith("vorandel: "), run.err.constData());
-    QCOMPARE(run.err.count('\n'), 1);
-    QVERIFY(run.err.endsWith('\n'));
+    QCOMPARE(run.err, "vorandel: "_ba + message + '\n');
 }
 
-void tst_CommandLine::writeFailureIsNoSuccess()
+void tst_CommandLine::writeFailures_data()
 {
-    if (!QFile::exists(u"/dev/full"_s))
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("closed");  // standard output closed, else a full disk
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("the table, to a full disk")
+        << kTallinn2026 << false << "vorandel: cannot write the table: No space left on device\n"_ba;
+    QTest::newRow("the table, to a closed output")
+        << kTallinn2026 << true << "vorandel: cannot write the table: Bad file descriptor\n"_ba;
+    QTest::newRow("the help, to a closed output")
+        << QStringList{u"--help"_s} << true << "vorandel: cannot write the help: Bad file descriptor\n"_ba;
+    QTest::newRow("the version, to a full disk")
+        << QStringList{u"--version"_s} << false
+        << "vorandel: cannot write the version: No space left on device\n"_ba;
+}
+
+void tst_CommandLine::writeFailures()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, closed);
+    QFETCH(QByteArray, message);
+    if (!closed && !QFile::exists(u"/dev/full"_s))
         QSKIP("no /dev/full here");
-    const Run run = runVorandel(kTallinn2026, u"/dev/full"_s);
+    Setup setup;
+    if (closed)
+        setup.inChild = [] { ::close(STDOUT_FILENO); };
+    else
+        setup.stdoutFile = u"/dev/full"_s;
+    const Run run = runVorandel(arguments, setup);
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.startsWith("vorandel: "), run.err.constData());
+    QCOMPARE(run.err, message);
+}
+
+void tst_CommandLine::zoneDatabase_data()
+{
+    QTest::addColumn<QString>("zoneFolder");  // TZDIR below a temporary folder; empty: not set
+    QTest::addColumn<int>("descriptors");  // a limit on open files; 0: none
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");  // %1: the temporary folder
+
+    QTest::newRow("TZDIR an empty folder")
+        << u"empty"_s << 0 << kTallinn2026 << 1
+        << u"vorandel: cannot read the time-zone database: %1/empty/tzdata.zi: No such file or directory\n"_s;
+    QTest::newRow("TZDIR a folder that does not exist")
+        << u"missing"_s << 0 << kTallinn2026 + QStringList{u"--tz=Europe/Helsinki"_s} << 1
+        << u"vorandel: cannot read the time-zone database: %1/missing/tzdata.zi: No such file or directory\n"_s;
+    QTest::newRow("UTC needs no database")
+        << u"empty"_s << 0 << kTallinn2026 + QStringList{u"--tz=UTC"_s} << 0 << QString();
+    QTest::newRow("too few descriptors to open the database")
+        << QString() << 4 << kTallinn2026 << 1
+        << u"vorandel: cannot read the time-zone database: /usr/share/zoneinfo/tzdata.zi: Too many open files\n"_s;
+}
+
+void tst_CommandLine::zoneDatabase()
+{
+    QFETCH(QString, zoneFolder);
+    QFETCH(int, descriptors);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    QVERIFY(QDir(temporary.path()).mkdir(u"empty"_s));
+    Setup setup;
+    if (!zoneFolder.isEmpty())
+        setup.zoneFolder = temporary.filePath(zoneFolder);
+#if defined(__SANITIZE_ADDRESS__)
+    if (descriptors > 0)
+        QSKIP("the sanitizers' checks open descriptors of their own");
+#endif
+    if (descriptors > 0)
+        setup.inChild = [descriptors] {
+            // As from a shell: only 0-2 open, not what the test runner let this test inherit.
+            for (int fd = 3; fd < 1024; ++fd)
+                if (const int flags = fcntl(fd, F_GETFD); flags != -1 && !(flags & FD_CLOEXEC))
+                    ::close(fd);
+            const rlimit limit{rlim_t(descriptors), rlim_t(descriptors)};
+            setrlimit(RLIMIT_NOFILE, &limit);
+        };
+    const Run run = runVorandel(arguments, setup);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(QString::fromUtf8(run.err), message.replace(u"%1"_s, temporary.path()));
+    if (exitCode == 0)
+        QCOMPARE(rowsOf(run.out).size(), 1 + 365);
+    else
+        QCOMPARE(run.out, QByteArray());
+}
+
+// Between too little memory to load the libraries and enough for the table
+// lies a band where the run's own allocations fail. The failure nearest to
+// enough, found by halving, is said in one line, never an abort.
+void tst_CommandLine::outOfMemoryIsSaid()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("the address sanitizer reserves more address space than any limit leaves");
+#endif
+    const auto runWithin = [](rlim_t bytes) {
+        Setup setup;
+        setup.inChild = [bytes] {
+            const rlimit limit{bytes, bytes};
+            setrlimit(RLIMIT_AS, &limit);
+        };
+        return runVorandel(kTallinn2026, setup);
+    };
+    rlim_t failing = 1 << 20, enough = rlim_t(4) << 30;
+    QCOMPARE(runWithin(enough).exitCode, 0);
+    QVERIFY(runWithin(failing).exitCode != 0);
+    while (enough - failing > 16 * 1024) {
+        const rlim_t middle = failing + (enough - failing) / 2;
+        (runWithin(middle).exitCode == 0 ? enough : failing) = middle;
+    }
+    const Run run = runWithin(failing);
+    QCOMPARE(run.err, "vorandel: out of memory\n"_ba);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out, QByteArray());
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

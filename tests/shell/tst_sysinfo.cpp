@@ -2,9 +2,12 @@
 // Reading the registry and finding the system-information tool, with a
 // registry in memory and a launcher that only records.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -31,6 +34,7 @@ private slots:
     void systemRegistryFindsNothing();
     void startSysInfo_data();
     void startSysInfo();
+    void ownToolsOnlyFromSystemFolders();
     void unavailableMessage();
 };
 
@@ -183,7 +187,7 @@ void tst_sysinfo::startSysInfo()
     const sysinfo::Platform platform{
         .registry = &reg,
         .fileExists = [&](const QString &path) { return files.contains(path); },
-        .findOnPath
+        .findInSystemFolders
         = [&](const QString &name) { return installed.contains(name) ? u"/usr/bin/"_s + name : QString(); },
         .startDetached =
             [&](const QString &program) {
@@ -202,6 +206,36 @@ void tst_sysinfo::startSysInfo()
     if (message)
         QCOMPARE(messageParent, &owner);
     QCOMPARE(reg.openKeys, 0);
+}
+
+// A program named like a tool in the working folder, with "." first on PATH,
+// is never the one found.
+void tst_sysinfo::ownToolsOnlyFromSystemFolders()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    for (const QString &name : sysinfo::kOwnTools) {
+        QFile fake(folder.filePath(name));
+        QVERIFY(fake.open(QIODevice::WriteOnly));
+        fake.write("#!/bin/sh\n");
+        fake.setPermissions(fake.permissions() | QFile::ExeOwner);
+    }
+    const QString workingFolder = QDir::currentPath();
+    const QByteArray path = qgetenv("PATH");
+    const auto restore = qScopeGuard([&] {
+        QDir::setCurrent(workingFolder);
+        qputenv("PATH", path);
+    });
+    QVERIFY(QDir::setCurrent(folder.path()));
+    qputenv("PATH", ".:" + folder.path().toLocal8Bit() + ':' + path);
+
+    const sysinfo::Platform platform = sysinfo::systemPlatform();
+    for (const QString &name : sysinfo::kOwnTools) {
+        const QString found = platform.findInSystemFolders(name);
+        if (found.isEmpty())
+            continue;
+        QVERIFY2(sysinfo::kSystemFolders.contains(QFileInfo(found).path()), qPrintable(found));
+    }
 }
 
 void tst_sysinfo::unavailableMessage()
