@@ -10,10 +10,17 @@ altitude crosses its level between a culmination and the transit, and is
 found here by bisection on PyEphem's altitude to a tenth of a millisecond.
 
 Run:  tests/almanac/make_reference.py > tests/almanac/reference_events.csv
+      tests/almanac/make_reference.py --extra > tests/almanac/reference_extra.csv
+
+With --extra it writes, for the same places and dates, the edges of the
+golden hour (the centre rising through -4 and +6 degrees, setting through +6
+and -4), the azimuth at sunrise and sunset (degrees from north through east)
+and the altitude at the transit (degrees).
 """
 import calendar
 import datetime
 import math
+import sys
 
 import ephem
 
@@ -63,6 +70,11 @@ class Site:
         self.sun.compute(self.obs)
         return math.degrees(self.sun.alt)
 
+    def azimuth(self, d):
+        self.obs.date = d
+        self.sun.compute(self.obs)
+        return math.degrees(self.sun.az)
+
     def hour_angle(self, d, target):
         self.obs.date = d
         self.sun.compute(self.obs)
@@ -101,17 +113,63 @@ def unix_seconds(d):
     return (d - UNIX_EPOCH) * 86400.0
 
 
+GOLDEN = [("morning_golden_hour_start", -4.0, True), ("morning_golden_hour_end", 6.0, True),
+          ("evening_golden_hour_start", 6.0, False), ("evening_golden_hour_end", -4.0, False)]
+
+
+def solar_day(site, lon, y, m, d):
+    """The lower culmination before, the transit, the lower culmination after."""
+    # The hour angle at mean noon is the equation of time: under 17 min.
+    mean_noon = ephem.Date("%d/%d/%d 12:00:00" % (y, m, d)) - lon / 360.0
+    transit = site.culmination(mean_noon, 0.0)
+    before = site.culmination(site.culmination(mean_noon - 1, 0.0) + 0.5, math.pi)
+    after = site.culmination(transit + 0.5, math.pi)
+    return before, transit, after
+
+
+def extra():
+    print("# The Sun's golden hours, direction and noon altitude by PyEphem %s; made by make_reference.py --extra"
+          % ephem.__version__)
+    print("place,latitude,longitude,height,date,quantity,value,margin_degrees")
+    for name, lat, lon, height in PLACES:
+        site = Site(lat, lon)
+        for (y, m, d) in dates():
+            before, transit, after = solar_day(site, lon, y, m, d)
+            alt_noon = site.altitude(transit)
+            alt_before, alt_after = site.altitude(before), site.altitude(after)
+            rows = []
+            for quantity, level, rising in GOLDEN:
+                edge = alt_before if rising else alt_after
+                margin = min(abs(alt_noon - level), abs(edge - level))
+                t = None
+                if edge < level < alt_noon:
+                    t = site.crossing(before, transit, level) if rising else site.crossing(transit, after, level)
+                rows.append((quantity, "" if t is None else "%.3f" % unix_seconds(t), margin))
+            level = level_of("sunrise", height)
+            for quantity, rising in (("sunrise_azimuth", True), ("sunset_azimuth", False)):
+                edge = alt_before if rising else alt_after
+                margin = min(abs(alt_noon - level), abs(edge - level))
+                value = ""
+                if edge < level < alt_noon:
+                    t = site.crossing(before, transit, level) if rising else site.crossing(transit, after, level)
+                    value = "%.4f" % site.azimuth(t)
+                rows.append((quantity, value, margin))
+            rows.append(("noon_altitude", "%.5f" % alt_noon, 90.0))
+            for quantity, value, margin in rows:
+                print('"%s",%.3f,%.3f,%d,%04d-%02d-%02d,%s,%s,%.3f'
+                      % (name, lat, lon, height, y, m, d, quantity, value, margin))
+
+
 def main():
+    if sys.argv[1:] == ["--extra"]:
+        extra()
+        return
     print("# Sun's events by PyEphem %s; made by make_reference.py" % ephem.__version__)
     print("place,latitude,longitude,height,date,event,utc_seconds,margin_degrees")
     for name, lat, lon, height in PLACES:
         site = Site(lat, lon)
         for (y, m, d) in dates():
-            mean_noon = ephem.Date("%d/%d/%d 12:00:00" % (y, m, d)) - lon / 360.0
-            # The hour angle at mean noon is the equation of time: under 17 min.
-            transit = site.culmination(mean_noon, 0.0)
-            before = site.culmination(site.culmination(mean_noon - 1, 0.0) + 0.5, math.pi)
-            after = site.culmination(transit + 0.5, math.pi)
+            before, transit, after = solar_day(site, lon, y, m, d)
             alt_noon = site.altitude(transit)
             alt_before, alt_after = site.altitude(before), site.altitude(after)
             for event in EVENTS:
