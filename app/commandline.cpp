@@ -17,7 +17,7 @@
 namespace {
 
 constexpr std::string_view kOptionNames[]
-    = {"year", "lat", "lon", "height", "tz", "help", "help-all", "version"};
+    = {"year", "lat", "lon", "height", "tz", "extra", "help", "help-all", "version"};
 
 struct Refusal {
     QString message;
@@ -75,6 +75,10 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         "Writes the Sun's events of every date of a year at a place as CSV: astronomical, nautical and civil "
         "dawn, sunrise, solar noon, sunset, civil, nautical and astronomical dusk in the legal time of the "
         "zone, and the day length. Without options the program opens its window.\n\n"
+        "A row's date is the date of its solar noon on that clock, so each date of the year has one row; a "
+        "date the zone skipped (Pacific/Apia's 30 December 2011) has none. Where the clock is about 12 hours "
+        "from the Sun's (UTC at 180 degrees), noon falls near midnight and a date can have two rows or "
+        "none.\n\n"
         "Example: vorandel --year 2026 --lat 59.437 --lon 24.745 > tallinn-2026.csv"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -92,7 +96,13 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     const QCommandLineOption zone(
         QStringLiteral("tz"), QStringLiteral("IANA time zone of the clock times (default Europe/Tallinn)."),
         QStringLiteral("ZONE"), QString::fromLatin1(kDefaultZoneId));
-    parser.addOptions({year, lat, lon, height, zone});
+    const QCommandLineOption extra(
+        QStringLiteral("extra"),
+        QStringLiteral(
+            "Also write the Sun's azimuth at sunrise and sunset (degrees from north through east), "
+            "its altitude at solar noon (degrees, without refraction) and the golden hours: the "
+            "Sun rising through -4 and +6 degrees, setting through +6 and -4 degrees."));
+    parser.addOptions({year, lat, lon, height, zone, extra});
 
     const auto refuse = [err](const QString &message) {
         writeLine(err, QStringLiteral("vorandel: ") + message);
@@ -140,8 +150,10 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     if (!timeZone.isValid())
         return refuse(QStringLiteral("--tz '%1' is not a known time zone").arg(parser.value(zone)));
 
-    const std::string csv
-        = almanac::yearCsv(almanac::yearTable({*latitude, *longitude, *metres}, *y), legalClock(timeZone));
+    const almanac::UtcOffsetAt clock = legalClock(timeZone);
+    const std::string csv = almanac::yearCsv(
+        almanac::yearTable({*latitude, *longitude, *metres}, *y, clock), clock,
+        parser.isSet(extra) ? almanac::CsvColumns::WithExtra : almanac::CsvColumns::Events);
     const std::size_t written = std::fwrite(csv.data(), 1, csv.size(), out);
     if (written != csv.size() || std::fflush(out) != 0) {
         writeLine(err,
