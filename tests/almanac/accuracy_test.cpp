@@ -83,20 +83,34 @@ double toleranceSeconds(const Row &r)
     return tolerance;
 }
 
+// The solar day of a row, computed once for the rows of one place and date.
+class SolarDays
+{
+public:
+    const almanac::SolarDay &of(const Row &r)
+    {
+        const std::string key
+            = r.place + std::to_string(r.date.year * 10000 + r.date.month * 100 + r.date.day);
+        if (key != lastKey_) {
+            day_ = almanac::solarDay(r.where, r.date);
+            lastKey_ = key;
+        }
+        return day_;
+    }
+
+private:
+    std::string lastKey_;
+    almanac::SolarDay day_{};
+};
+
 TEST(Accuracy, EveryEventAgreesWithAnIndependentEphemeris)
 {
     const std::vector<Row> rows = readReference(VORANDEL_ALMANAC_REFERENCE);
     ASSERT_GT(rows.size(), 3000u);
     std::map<std::string, double> worst;
-    std::string lastKey;
-    almanac::SolarDay day{};
+    SolarDays days;
     for (const Row &r : rows) {
-        const std::string key
-            = r.place + std::to_string(r.date.year * 10000 + r.date.month * 100 + r.date.day);
-        if (key != lastKey) {
-            day = almanac::solarDay(r.where, r.date);
-            lastKey = key;
-        }
+        const almanac::SolarDay &day = days.of(r);
         const int e = eventIndex(r.event);
         ASSERT_GE(e, 0) << r.event;
         const std::optional<double> &mine = day.events[static_cast<std::size_t>(e)];
@@ -125,15 +139,9 @@ TEST(Accuracy, GoldenHourDirectionAndNoonAltitudeAgreeWithAnIndependentEphemeris
     constexpr const char *kEdges[] = {"morning_golden_hour_start", "morning_golden_hour_end",
                                       "evening_golden_hour_start", "evening_golden_hour_end"};
     std::map<std::string, double> worst;
-    std::string lastKey;
-    almanac::SolarDay day{};
+    SolarDays days;
     for (const Row &r : rows) {
-        const std::string key
-            = r.place + std::to_string(r.date.year * 10000 + r.date.month * 100 + r.date.day);
-        if (key != lastKey) {
-            day = almanac::solarDay(r.where, r.date);
-            lastKey = key;
-        }
+        const almanac::SolarDay &day = days.of(r);
         SCOPED_TRACE(r.place + " " + std::to_string(r.date.year) + "-" + std::to_string(r.date.month) + "-"
                      + std::to_string(r.date.day) + " " + r.event);
         std::optional<double> mine;

@@ -127,6 +127,27 @@ def solar_day(site, lon, y, m, d):
     return before, transit, after
 
 
+class Day:
+    """One solar day at a site: its culminations and the altitudes there."""
+
+    def __init__(self, site, lon, y, m, d):
+        self.site = site
+        self.before, self.transit, self.after = solar_day(site, lon, y, m, d)
+        self.alt_noon = site.altitude(self.transit)
+        self.alt_before, self.alt_after = site.altitude(self.before), site.altitude(self.after)
+
+    def crossing(self, level, rising):
+        """The instant the Sun crosses `level` that way (None if it does not),
+        and how far the level is from the altitudes at its ends."""
+        edge = self.alt_before if rising else self.alt_after
+        margin = min(abs(self.alt_noon - level), abs(edge - level))
+        if not edge < level < self.alt_noon:
+            return None, margin
+        if rising:
+            return self.site.crossing(self.before, self.transit, level), margin
+        return self.site.crossing(self.transit, self.after, level), margin
+
+
 def extra():
     print("# The Sun's golden hours, direction and noon altitude by PyEphem %s; made by make_reference.py --extra"
           % ephem.__version__)
@@ -134,27 +155,15 @@ def extra():
     for name, lat, lon, height in PLACES:
         site = Site(lat, lon)
         for (y, m, d) in dates():
-            before, transit, after = solar_day(site, lon, y, m, d)
-            alt_noon = site.altitude(transit)
-            alt_before, alt_after = site.altitude(before), site.altitude(after)
+            day = Day(site, lon, y, m, d)
             rows = []
             for quantity, level, rising in GOLDEN:
-                edge = alt_before if rising else alt_after
-                margin = min(abs(alt_noon - level), abs(edge - level))
-                t = None
-                if edge < level < alt_noon:
-                    t = site.crossing(before, transit, level) if rising else site.crossing(transit, after, level)
+                t, margin = day.crossing(level, rising)
                 rows.append((quantity, "" if t is None else "%.3f" % unix_seconds(t), margin))
-            level = level_of("sunrise", height)
             for quantity, rising in (("sunrise_azimuth", True), ("sunset_azimuth", False)):
-                edge = alt_before if rising else alt_after
-                margin = min(abs(alt_noon - level), abs(edge - level))
-                value = ""
-                if edge < level < alt_noon:
-                    t = site.crossing(before, transit, level) if rising else site.crossing(transit, after, level)
-                    value = "%.4f" % site.azimuth(t)
-                rows.append((quantity, value, margin))
-            rows.append(("noon_altitude", "%.5f" % alt_noon, 90.0))
+                t, margin = day.crossing(level_of("sunrise", height), rising)
+                rows.append((quantity, "" if t is None else "%.4f" % site.azimuth(t), margin))
+            rows.append(("noon_altitude", "%.5f" % day.alt_noon, 90.0))
             for quantity, value, margin in rows:
                 print('"%s",%.3f,%.3f,%d,%04d-%02d-%02d,%s,%s,%.3f'
                       % (name, lat, lon, height, y, m, d, quantity, value, margin))
@@ -169,21 +178,13 @@ def main():
     for name, lat, lon, height in PLACES:
         site = Site(lat, lon)
         for (y, m, d) in dates():
-            before, transit, after = solar_day(site, lon, y, m, d)
-            alt_noon = site.altitude(transit)
-            alt_before, alt_after = site.altitude(before), site.altitude(after)
+            day = Day(site, lon, y, m, d)
             for event in EVENTS:
                 if event == "solar_noon":
-                    t, margin = transit, 90.0
+                    t, margin = day.transit, 90.0
                 else:
-                    level = level_of(event, height)
                     rising = event.endswith("dawn") or event == "sunrise"
-                    edge = alt_before if rising else alt_after
-                    margin = min(abs(alt_noon - level), abs(edge - level))
-                    if edge < level < alt_noon:
-                        t = site.crossing(before, transit, level) if rising else site.crossing(transit, after, level)
-                    else:
-                        t = None
+                    t, margin = day.crossing(level_of(event, height), rising)
                 value = "" if t is None else "%.3f" % unix_seconds(t)
                 print('"%s",%.3f,%.3f,%d,%04d-%02d-%02d,%s,%s,%.3f'
                       % (name, lat, lon, height, y, m, d, event, value, margin))
