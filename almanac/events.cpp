@@ -4,8 +4,8 @@
 // on the hour angle; then every event between a culmination and the transit,
 // where the altitude runs one way, by a bracketing search.
 #include <cmath>
-#include <iterator>
 #include <numbers>
+#include <span>
 #include <vector>
 
 #include "almanac/almanac.h"
@@ -121,9 +121,6 @@ struct Level {
     std::optional<UtcSeconds> *setting;
 };
 
-constexpr double kGoldenHourLowDegrees = -4.0;
-constexpr double kGoldenHourHighDegrees = 6.0;
-
 // Within about 130 km of a pole the Sun's daily circle is so small that its
 // change of declination in a day can outrun it: the altitude no longer runs
 // one way between a culmination and the transit, and a level may be crossed
@@ -137,7 +134,7 @@ constexpr int kNearPoleSteps = 144;  // ten minutes
 // grid: the first rising and the last setting of each level are kept; the
 // time above the level `horizonLevel` is returned, seconds.
 double crossingsNearPole(const Site &site, const SunTrack &track, double lowerBefore, double lowerAfter,
-                         const Level *levels, int levelCount, int horizonLevel)
+                         std::span<const Level> levels, std::size_t horizonLevel)
 {
     const double step = (lowerAfter - lowerBefore) / kNearPoleSteps;
     double t0 = lowerBefore;
@@ -147,7 +144,7 @@ double crossingsNearPole(const Site &site, const SunTrack &track, double lowerBe
     for (int k = 1; k <= kNearPoleSteps; ++k) {
         const double t1 = k == kNearPoleSteps ? lowerAfter : lowerBefore + k * step;
         const double f1 = altitudeRadians(site, track.at(t1), t1);
-        for (int i = 0; i < levelCount; ++i) {
+        for (std::size_t i = 0; i < levels.size(); ++i) {
             const Level &l = levels[i];
             if (f0 < l.radians && f1 > l.radians) {
                 const double t = crossing(site, track, t0, t1, l.radians);
@@ -185,24 +182,28 @@ SolarDay eventsBetween(const Place &place, const Site &site, const SunTrack &tra
     const double altAfter = altitudeRadians(site, track.at(lowerAfter), lowerAfter);
     day.noonAltitudeDegrees = altNoon / kDegToRad;
 
-    const auto slot = [&day](Event e) { return &day.events[static_cast<int>(e)]; };
-    const auto golden = [&day](GoldenHour e) { return &day.goldenHour[static_cast<int>(e)]; };
-    const double horizon = eventAltitudeDegrees(Event::Sunrise, place.heightMetres) * kDegToRad;
-    constexpr int kHorizonLevel = 3;
-    const Level levels[] = {
-        {-18.0 * kDegToRad, slot(Event::AstronomicalDawn), slot(Event::AstronomicalDusk)},
-        {-12.0 * kDegToRad, slot(Event::NauticalDawn), slot(Event::NauticalDusk)},
-        {-6.0 * kDegToRad, slot(Event::CivilDawn), slot(Event::CivilDusk)},
-        {horizon, slot(Event::Sunrise), slot(Event::Sunset)},
-        {kGoldenHourLowDegrees * kDegToRad, golden(GoldenHour::MorningStart), golden(GoldenHour::EveningEnd)},
-        {kGoldenHourHighDegrees * kDegToRad, golden(GoldenHour::MorningEnd),
-         golden(GoldenHour::EveningStart)},
+    const auto event = [&](Event rising, Event setting) {
+        return Level{eventAltitudeDegrees(rising, place.heightMetres) * kDegToRad,
+                     &day.events[static_cast<int>(rising)], &day.events[static_cast<int>(setting)]};
     };
+    const auto golden = [&day](GoldenHour rising, GoldenHour setting) {
+        return Level{goldenHourAltitudeDegrees(rising) * kDegToRad, &day.goldenHour[static_cast<int>(rising)],
+                     &day.goldenHour[static_cast<int>(setting)]};
+    };
+    constexpr std::size_t kHorizonLevel = 3;
+    const Level levels[] = {
+        event(Event::AstronomicalDawn, Event::AstronomicalDusk),
+        event(Event::NauticalDawn, Event::NauticalDusk),
+        event(Event::CivilDawn, Event::CivilDusk),
+        event(Event::Sunrise, Event::Sunset),
+        golden(GoldenHour::MorningStart, GoldenHour::EveningEnd),
+        golden(GoldenHour::MorningEnd, GoldenHour::EveningStart),
+    };
+    const double horizon = levels[kHorizonLevel].radians;
 
     double length = 0;
     if (site.cosLatitude < kNearPoleCosLatitude) {
-        length = crossingsNearPole(site, track, lowerBefore, lowerAfter, levels, std::ssize(levels),
-                                   kHorizonLevel);
+        length = crossingsNearPole(site, track, lowerBefore, lowerAfter, levels, kHorizonLevel);
     } else {
         for (const Level &l : levels) {
             if (altBefore < l.radians && altNoon > l.radians)
@@ -261,6 +262,17 @@ double eventAltitudeDegrees(Event event, double heightMetres)
     case Event::SolarNoon: break;
     }
     return 0.0;
+}
+
+double goldenHourAltitudeDegrees(GoldenHour edge)
+{
+    switch (edge) {
+    case GoldenHour::MorningStart:
+    case GoldenHour::EveningEnd: return -4.0;
+    case GoldenHour::MorningEnd:
+    case GoldenHour::EveningStart: break;
+    }
+    return 6.0;
 }
 
 double sunAltitudeDegrees(const Place &place, UtcSeconds instant)
