@@ -13,6 +13,8 @@ namespace {
 
 constexpr char kHeader[] = "date,astronomical_dawn,nautical_dawn,civil_dawn,sunrise,solar_noon,sunset,"
                            "civil_dusk,nautical_dusk,astronomical_dusk,day_length";
+constexpr char kExtraHeader[] = ",sunrise_azimuth,sunset_azimuth,noon_altitude,morning_golden_hour_start,"
+                                "morning_golden_hour_end,evening_golden_hour_start,evening_golden_hour_end";
 constexpr char kLineEnd[] = "\r\n";
 
 void appendDate(std::string &out, CivilDate d)
@@ -20,6 +22,25 @@ void appendDate(std::string &out, CivilDate d)
     char buf[16];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
     out += buf;
+}
+
+// An angle with a point and `decimals` decimals; an azimuth that rounds to
+// 360 reads 0, and an angle that rounds to zero has no sign.
+void appendAngle(std::string &out, double degrees, int decimals, bool isAzimuth)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, degrees);
+    const double written = std::strtod(buf, nullptr);
+    if ((isAzimuth && written >= 360.0) || written == 0.0)
+        std::snprintf(buf, sizeof buf, "%.*f", decimals, 0.0);
+    out += buf;
+}
+
+void appendInstant(std::string &out, const std::optional<UtcSeconds> &instant, const UtcOffsetAt &offsetAt)
+{
+    out += ',';
+    if (instant)
+        out += localDateTimeText(*instant, offsetAt);
 }
 
 }  // namespace
@@ -64,19 +85,36 @@ std::int64_t dayLengthWholeSeconds(const SolarDay &day)
 
 std::string yearCsv(const std::vector<SolarDay> &days, const UtcOffsetAt &offsetAt)
 {
+    return yearCsv(days, offsetAt, CsvColumns::Events);
+}
+
+std::string yearCsv(const std::vector<SolarDay> &days, const UtcOffsetAt &offsetAt, CsvColumns columns)
+{
+    const bool extra = columns == CsvColumns::WithExtra;
     std::string out;
-    out.reserve(32 + days.size() * 260);
+    out.reserve(32 + days.size() * (extra ? 390 : 260));
     out += kHeader;
+    if (extra)
+        out += kExtraHeader;
     out += kLineEnd;
     for (const SolarDay &day : days) {
         appendDate(out, day.date);
-        for (const std::optional<UtcSeconds> &event : day.events) {
-            out += ',';
-            if (event)
-                out += localDateTimeText(*event, offsetAt);
-        }
+        for (const std::optional<UtcSeconds> &event : day.events)
+            appendInstant(out, event, offsetAt);
         out += ',';
         out += durationText(dayLengthWholeSeconds(day));
+        if (extra) {
+            for (const std::optional<double> &azimuth :
+                 {day.sunriseAzimuthDegrees, day.sunsetAzimuthDegrees}) {
+                out += ',';
+                if (azimuth)
+                    appendAngle(out, *azimuth, 1, true);
+            }
+            out += ',';
+            appendAngle(out, day.noonAltitudeDegrees, 2, false);
+            for (const std::optional<UtcSeconds> &edge : day.goldenHour)
+                appendInstant(out, edge, offsetAt);
+        }
         out += kLineEnd;
     }
     return out;

@@ -5,6 +5,8 @@
 // where the altitude runs one way, by a bracketing search.
 #include <cmath>
 #include <numbers>
+#include <span>
+#include <vector>
 
 #include "almanac/almanac.h"
 #include "almanac/events.h"
@@ -100,8 +102,72 @@ double crossing(const Site &site, const SunTrack &track, double a, double b, dou
     return (a + b) / 2;
 }
 
-constexpr Event kDawns[] = {Event::AstronomicalDawn, Event::NauticalDawn, Event::CivilDawn, Event::Sunrise};
-constexpr Event kDusks[] = {Event::AstronomicalDusk, Event::NauticalDusk, Event::CivilDusk, Event::Sunset};
+// The Sun's azimuth from north through east (radians, 0..2π) at an instant;
+// the parallax, which moves the Sun only in altitude to well under 0.001°
+// here, is left out.
+double azimuthRadians(const Site &site, const SunPlace &sun, double utDays)
+{
+    const double h = hourAngleRadians(site, sun, utDays);
+    const double az = std::atan2(-std::cos(sun.declinationRadians) * std::sin(h),
+                                 std::sin(sun.declinationRadians) * site.cosLatitude
+                                     - std::cos(sun.declinationRadians) * site.sinLatitude * std::cos(h));
+    return az < 0 ? az + kTwoPi : az;
+}
+
+// A level of the Sun's centre and where its rising and setting crossings go.
+struct Level {
+    double radians;
+    std::optional<UtcSeconds> *rising;
+    std::optional<UtcSeconds> *setting;
+};
+
+// Within about 130 km of a pole the Sun's daily circle is so small that its
+// change of declination in a day can outrun it: the altitude no longer runs
+// one way between a culmination and the transit, and a level may be crossed
+// on the "wrong" side of noon, or more than once. There every crossing is
+// looked for on a grid fine enough that the altitude, changing by at most
+// a few hundredths of a degree per step, crosses a level once per step.
+constexpr double kNearPoleCosLatitude = 0.02;  // |latitude| above 88.85°
+constexpr int kNearPoleSteps = 144;  // ten minutes
+
+// Every crossing of the levels from `lowerBefore` to `lowerAfter`, on the
+// grid: the first rising and the last setting of each level are kept; the
+// time above the level `horizonLevel` is returned, seconds.
+double crossingsNearPole(const Site &site, const SunTrack &track, double lowerBefore, double lowerAfter,
+                         std::span<const Level> levels, std::size_t horizonLevel)
+{
+    const double step = (lowerAfter - lowerBefore) / kNearPoleSteps;
+    double t0 = lowerBefore;
+    double f0 = altitudeRadians(site, track.at(t0), t0);
+    double upSince = f0 > levels[horizonLevel].radians ? t0 : -1;
+    double above = 0;
+    for (int k = 1; k <= kNearPoleSteps; ++k) {
+        const double t1 = k == kNearPoleSteps ? lowerAfter : lowerBefore + k * step;
+        const double f1 = altitudeRadians(site, track.at(t1), t1);
+        for (std::size_t i = 0; i < levels.size(); ++i) {
+            const Level &l = levels[i];
+            if (f0 < l.radians && f1 > l.radians) {
+                const double t = crossing(site, track, t0, t1, l.radians);
+                if (!*l.rising)
+                    *l.rising = utcSecondsFromUtDays(t);
+                if (i == horizonLevel)
+                    upSince = t;
+            } else if (f0 > l.radians && f1 < l.radians) {
+                const double t = crossing(site, track, t0, t1, l.radians);
+                *l.setting = utcSecondsFromUtDays(t);
+                if (i == horizonLevel && upSince >= 0) {
+                    above += t - upSince;
+                    upSince = -1;
+                }
+            }
+        }
+        t0 = t1;
+        f0 = f1;
+    }
+    if (upSince >= 0)
+        above += lowerAfter - upSince;
+    return above * kSecondsPerDay;
+}
 
 // The events of the solar day from `lowerBefore` over `transit` to `lowerAfter`.
 SolarDay eventsBetween(const Place &place, const Site &site, const SunTrack &track, CivilDate date,
@@ -114,33 +180,63 @@ SolarDay eventsBetween(const Place &place, const Site &site, const SunTrack &tra
     const double altBefore = altitudeRadians(site, track.at(lowerBefore), lowerBefore);
     const double altNoon = altitudeRadians(site, track.at(transit), transit);
     const double altAfter = altitudeRadians(site, track.at(lowerAfter), lowerAfter);
-    for (int i = 0; i < 4; ++i) {
-        const double level = eventAltitudeDegrees(kDawns[i], place.heightMetres) * kDegToRad;
-        if (altBefore < level && altNoon > level)
-            day.events[static_cast<int>(kDawns[i])]
-                = utcSecondsFromUtDays(crossing(site, track, lowerBefore, transit, level));
-        if (altAfter < level && altNoon > level)
-            day.events[static_cast<int>(kDusks[i])]
-                = utcSecondsFromUtDays(crossing(site, track, transit, lowerAfter, level));
-    }
+    day.noonAltitudeDegrees = altNoon / kDegToRad;
 
-    // The time the Sun spends above the horizon within this solar day: where
-    // it rises and does not set again before the day ends (or set without
-    // having risen in it), the part of the day after the rising (before the
-    // setting).
-    const std::optional<UtcSeconds> &rise = day[Event::Sunrise];
-    const std::optional<UtcSeconds> &set = day[Event::Sunset];
-    const double horizon = eventAltitudeDegrees(Event::Sunrise, place.heightMetres) * kDegToRad;
+    const auto event = [&](Event rising, Event setting) {
+        return Level{eventAltitudeDegrees(rising, place.heightMetres) * kDegToRad,
+                     &day.events[static_cast<int>(rising)], &day.events[static_cast<int>(setting)]};
+    };
+    const auto golden = [&day](GoldenHour rising, GoldenHour setting) {
+        return Level{goldenHourAltitudeDegrees(rising) * kDegToRad, &day.goldenHour[static_cast<int>(rising)],
+                     &day.goldenHour[static_cast<int>(setting)]};
+    };
+    constexpr std::size_t kHorizonLevel = 3;
+    const Level levels[] = {
+        event(Event::AstronomicalDawn, Event::AstronomicalDusk),
+        event(Event::NauticalDawn, Event::NauticalDusk),
+        event(Event::CivilDawn, Event::CivilDusk),
+        event(Event::Sunrise, Event::Sunset),
+        golden(GoldenHour::MorningStart, GoldenHour::EveningEnd),
+        golden(GoldenHour::MorningEnd, GoldenHour::EveningStart),
+    };
+    const double horizon = levels[kHorizonLevel].radians;
+
     double length = 0;
-    if (rise && set)
-        length = *set - *rise;
-    else if (rise)
-        length = utcSecondsFromUtDays(lowerAfter) - *rise;
-    else if (set)
-        length = *set - utcSecondsFromUtDays(lowerBefore);
-    else
-        length = altNoon > horizon ? kSecondsPerDay : 0.0;
+    if (site.cosLatitude < kNearPoleCosLatitude) {
+        length = crossingsNearPole(site, track, lowerBefore, lowerAfter, levels, kHorizonLevel);
+    } else {
+        for (const Level &l : levels) {
+            if (altBefore < l.radians && altNoon > l.radians)
+                *l.rising = utcSecondsFromUtDays(crossing(site, track, lowerBefore, transit, l.radians));
+            if (altAfter < l.radians && altNoon > l.radians)
+                *l.setting = utcSecondsFromUtDays(crossing(site, track, transit, lowerAfter, l.radians));
+        }
+
+        // The time the Sun spends above the horizon within this solar day:
+        // where it rises and does not set again before the day ends (or set
+        // without having risen in it), the part of the day after the rising
+        // (before the setting).
+        const std::optional<UtcSeconds> &rise = day[Event::Sunrise];
+        const std::optional<UtcSeconds> &set = day[Event::Sunset];
+        if (rise && set)
+            length = *set - *rise;
+        else if (rise)
+            length = utcSecondsFromUtDays(lowerAfter) - *rise;
+        else if (set)
+            length = *set - utcSecondsFromUtDays(lowerBefore);
+        else
+            length = altNoon > horizon ? kSecondsPerDay : 0.0;
+    }
     day.dayLengthSeconds = std::fmax(0.0, std::fmin(kSecondsPerDay, length));
+
+    const auto azimuthDegreesAt = [&](UtcSeconds instant) {
+        const double t = utDaysFromUtcSeconds(instant);
+        return azimuthRadians(site, track.at(t), t) / kDegToRad;
+    };
+    if (const std::optional<UtcSeconds> &rise = day[Event::Sunrise])
+        day.sunriseAzimuthDegrees = azimuthDegreesAt(*rise);
+    if (const std::optional<UtcSeconds> &set = day[Event::Sunset])
+        day.sunsetAzimuthDegrees = azimuthDegreesAt(*set);
     return day;
 }
 
@@ -168,6 +264,17 @@ double eventAltitudeDegrees(Event event, double heightMetres)
     return 0.0;
 }
 
+double goldenHourAltitudeDegrees(GoldenHour edge)
+{
+    switch (edge) {
+    case GoldenHour::MorningStart:
+    case GoldenHour::EveningEnd: return -4.0;
+    case GoldenHour::MorningEnd:
+    case GoldenHour::EveningStart: break;
+    }
+    return 6.0;
+}
+
 double sunAltitudeDegrees(const Place &place, UtcSeconds instant)
 {
     const double t = utDaysFromUtcSeconds(instant);
@@ -190,24 +297,51 @@ SolarDay solarDay(const Place &place, CivilDate date)
     return eventsBetween(place, site, track, date, lowerBefore, transit, lowerAfter);
 }
 
-std::vector<SolarDay> yearTable(const Place &place, int year)
+namespace {
+
+// The solar days of `count` days from `firstDay` (days from 1970-01-01), each
+// dated by the place's mean solar time.
+std::vector<SolarDay> solarDays(const Place &place, std::int64_t firstDay, int count)
 {
     const Site site = siteOf(place);
-    const std::int64_t first = daysFromCivil({year, 1, 1});
-    const int count = static_cast<int>(daysFromCivil({year + 1, 1, 1}) - first);
-    const SunTrack track(first - 2, count + 4);
+    const SunTrack track(firstDay - 2, count + 4);
 
     std::vector<SolarDay> days;
     days.reserve(static_cast<std::size_t>(count));
-    const double transitBefore = culmination(site, track, meanNoonUtDays(first - 1, site), 0.0);
+    const double transitBefore = culmination(site, track, meanNoonUtDays(firstDay - 1, site), 0.0);
     double lowerBefore = culmination(site, track, transitBefore + 0.5, std::numbers::pi);
     for (int i = 0; i < count; ++i) {
-        const double transit = culmination(site, track, meanNoonUtDays(first + i, site), 0.0);
+        const double transit = culmination(site, track, meanNoonUtDays(firstDay + i, site), 0.0);
         const double lowerAfter = culmination(site, track, transit + 0.5, std::numbers::pi);
         days.push_back(
-            eventsBetween(place, site, track, civilFromDays(first + i), lowerBefore, transit, lowerAfter));
+            eventsBetween(place, site, track, civilFromDays(firstDay + i), lowerBefore, transit, lowerAfter));
         lowerBefore = lowerAfter;
     }
+    return days;
+}
+
+// The legal clock keeps within 26 hours of the place's mean time (the Line
+// Islands' +14:00 at 157° W is 24.5 hours ahead of it).
+constexpr int kMeanTimeMarginDays = 2;
+
+}  // namespace
+
+std::vector<SolarDay> yearTable(const Place &place, int year)
+{
+    const std::int64_t first = daysFromCivil({year, 1, 1});
+    return solarDays(place, first, static_cast<int>(daysFromCivil({year + 1, 1, 1}) - first));
+}
+
+std::vector<SolarDay> yearTable(const Place &place, int year, const UtcOffsetAt &offsetAt)
+{
+    const std::int64_t first = daysFromCivil({year, 1, 1}) - kMeanTimeMarginDays;
+    const auto count = static_cast<int>(daysFromCivil({year + 1, 1, 1}) + kMeanTimeMarginDays - first);
+    std::vector<SolarDay> days = solarDays(place, first, count);
+    std::erase_if(days, [&](SolarDay &day) {
+        const std::int64_t noon = wholeSeconds(*day[Event::SolarNoon]);
+        day.date = civilFromDays(localTime(noon, offsetAt(noon)).day);
+        return day.date.year != year;
+    });
     return days;
 }
 

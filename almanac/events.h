@@ -12,6 +12,10 @@ namespace almanac {
 // level: it gives 0.
 double eventAltitudeDegrees(Event event, double heightMetres);
 
+// The altitude of the Sun's centre (degrees, without refraction) that an edge
+// of the golden hour crosses: -4° or +6°.
+double goldenHourAltitudeDegrees(GoldenHour edge);
+
 // The topocentric altitude of the Sun's centre without refraction, degrees,
 // computed from the Sun's place at that very instant (no interpolation).
 double sunAltitudeDegrees(const Place &place, UtcSeconds instant);

@@ -40,6 +40,11 @@ constexpr OptionSpec kOptions[] = {
     {"lon", {}, "DEGREES", "Longitude in decimal degrees, -180 to 180, east positive.", {}},
     {"height", {}, "METRES", "Height above the sea in metres, 0 to 9999 (default 0).", "0"},
     {"tz", {}, "ZONE", "IANA time zone of the clock times, or UTC (default Europe/Tallinn).", kDefaultZoneId},
+    {"extra", {}, {},
+     "Also write the Sun's azimuth at sunrise and sunset (degrees from north through east), its altitude at "
+     "solar noon (degrees, without refraction) and the golden hours: the Sun rising through -4 and +6 "
+     "degrees, setting through +6 and -4 degrees.",
+     {}},
 };
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
@@ -204,6 +209,10 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         "The times take UTC for UT1, an error of at most 0.9 s. Before a zone kept standard time its clock "
         "was the local mean time, an offset with seconds (+01:39:49 in Helsinki in 1900); such offsets are "
         "written as ISO 8601 allows, and RFC 3339 readers may reject them.\n\n"
+        "A row's date is the date of its solar noon on that clock, so each date of the year has one row; a "
+        "date the zone skipped (Pacific/Apia's 30 December 2011) has none. Where the clock is about 12 hours "
+        "from the Sun's (UTC at 180 degrees), noon falls near midnight and a date can have two rows or "
+        "none.\n\n"
         "Example: vorandel --year 2026 --lat 59.437 --lon 24.745 > tallinn-2026.csv"));
     for (const OptionSpec &spec : kOptions) {
         QStringList names{qs(spec.name)};
@@ -267,8 +276,10 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     if (zone.result == ZoneLookup::Result::Unknown)
         return refuse(u"--tz %1 is not a known time zone (e.g. Europe/Tallinn)"_s.arg(quoted(value("tz"))));
 
-    const std::string csv
-        = almanac::yearCsv(almanac::yearTable({*latitude, *longitude, *metres}, *y), legalClock(zone.zone));
+    const almanac::UtcOffsetAt clock = legalClock(zone.zone);
+    const std::string csv = almanac::yearCsv(
+        almanac::yearTable({*latitude, *longitude, *metres}, *y, clock), clock,
+        parser.isSet(u"extra"_s) ? almanac::CsvColumns::WithExtra : almanac::CsvColumns::Events);
     return writeAll(out, err, QByteArrayView(csv.data(), qsizetype(csv.size())), "table") ? 0 : kExitFailed;
 }
 

@@ -2,7 +2,7 @@
 #pragma once
 // The command line: the precise year table of a place, written to standard
 // output as CSV, with no window and no display.
-//   vorandel --year YEAR --lat DEGREES --lon DEGREES [--height METRES] [--tz ZONE]
+//   vorandel --year YEAR --lat DEGREES --lon DEGREES [--height METRES] [--tz ZONE] [--extra]
 #include <QStringList>
 
 #include <cstdio>

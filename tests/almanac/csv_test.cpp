@@ -104,6 +104,43 @@ TEST(YearCsv, AbsentEventsAreEmptyFieldsAndTheDayLengthSaysWhy)
     EXPECT_EQ(rows[3], "2026-03-30,,,,2026-03-30T03:06:40+00:00,,2026-03-30T16:21:41+00:00,,,,13:15:01");
 }
 
+TEST(YearCsv, ExtraColumnsFollowTheDayLength)
+{
+    almanac::SolarDay ordinary{{2026, 3, 30}, {}, 47700.2};
+    ordinary.events[static_cast<int>(Event::Sunrise)] = 1774840000.4;
+    ordinary.events[static_cast<int>(Event::Sunset)] = 1774887700.6;
+    ordinary.sunriseAzimuthDegrees = 84.04999;
+    ordinary.sunsetAzimuthDegrees = 276.26;
+    ordinary.noonAltitudeDegrees = 34.126;
+    ordinary.goldenHour = {1774839000.0, 1774843000.0, 1774884700.0, 1774888700.0};
+    // A grazing day: the Sun rises just east of north and reaches 0 at noon;
+    // no golden hour edge but the lower one.
+    almanac::SolarDay grazing{{2026, 6, 1}, {}, 600};
+    grazing.sunriseAzimuthDegrees = 359.96;
+    grazing.noonAltitudeDegrees = -0.004;
+    grazing.goldenHour[static_cast<int>(almanac::GoldenHour::EveningEnd)] = 1780272000.0;
+
+    const std::string csv
+        = almanac::yearCsv({ordinary, grazing}, fixedOffset(7200), almanac::CsvColumns::WithExtra);
+    const std::vector<std::string> rows = lines(csv);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0] + "\r\n",
+              std::string(kHeader).insert(sizeof kHeader - 3,
+                                          ",sunrise_azimuth,sunset_azimuth,noon_altitude,"
+                                          "morning_golden_hour_start,morning_golden_hour_end,"
+                                          "evening_golden_hour_start,evening_golden_hour_end"));
+    EXPECT_EQ(
+        rows[1],
+        "2026-03-30,,,,2026-03-30T05:06:40+02:00,,2026-03-30T18:21:41+02:00,,,,13:15:01,84.0,276.3,34.13,"
+        "2026-03-30T04:50:00+02:00,2026-03-30T05:56:40+02:00,2026-03-30T17:31:40+02:00,"
+        "2026-03-30T18:38:20+02:00");
+    EXPECT_EQ(rows[2], "2026-06-01,,,,,,,,,,00:10:00,0.0,,0.00,,,,2026-06-01T02:00:00+02:00");
+
+    // Without them the table is the one it always was.
+    EXPECT_EQ(almanac::yearCsv({ordinary, grazing}, fixedOffset(7200), almanac::CsvColumns::Events),
+              almanac::yearCsv({ordinary, grazing}, fixedOffset(7200)));
+}
+
 TEST(YearCsv, EachInstantTakesTheOffsetOfItsOwnMoment)
 {
     // A clock that goes forward at 01:00 UTC on 29 March 2026, as Europe's does.

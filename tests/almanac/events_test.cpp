@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <thread>
 
 #include "almanac/almanac.h"
@@ -158,6 +159,103 @@ TEST(SolarDay, AtEachEventTheSunStandsAtItsLevel)
         }
     }
 }
+
+// Near a pole the Sun's daily circle is smaller than its change of
+// declination: a level may be crossed after noon on the way up, or a few
+// times in a row. Each event of a row must exist exactly where the Sun,
+// computed afresh every five minutes through that solar day, crosses its
+// level that way; within about 1 km of the pole every level is crossed once
+// a year each way.
+struct NearPole {
+    const char *name;
+    double latitudeDegrees;
+};
+
+class NearAPole : public testing::TestWithParam<NearPole>
+{
+};
+
+TEST_P(NearAPole, AnEventWhereverTheSunCrossesItsLevel)
+{
+    const Place place{GetParam().latitudeDegrees, 24.745, 0};
+    const std::vector<almanac::SolarDay> year = almanac::yearTable(place, 2026);
+    // Each level with the field of its crossing: rising, setting.
+    using Slot = std::function<const std::optional<double> &(const almanac::SolarDay &)>;
+    std::vector<std::pair<double, Slot>> rising, setting;
+    for (const Event e : {Event::AstronomicalDawn, Event::NauticalDawn, Event::CivilDawn, Event::Sunrise,
+                          Event::Sunset, Event::CivilDusk, Event::NauticalDusk, Event::AstronomicalDusk})
+        (e < Event::SolarNoon ? rising : setting)
+            .emplace_back(
+                almanac::eventAltitudeDegrees(e, 0), [e](const almanac::SolarDay &d) -> const auto & {
+                    return d[e];
+                });
+    using almanac::GoldenHour;
+    for (const GoldenHour e :
+         {GoldenHour::MorningStart, GoldenHour::MorningEnd, GoldenHour::EveningStart, GoldenHour::EveningEnd})
+        (e < GoldenHour::EveningStart ? rising : setting)
+            .emplace_back(
+                almanac::goldenHourAltitudeDegrees(e), [e](const almanac::SolarDay &d) -> const auto & {
+                    return d[e];
+                });
+
+    std::vector<int> risingCount(rising.size()), settingCount(setting.size());
+    // The first and last rows lack a neighbour's noon to bound them; near the
+    // poles nothing crosses a level at the turn of the year.
+    for (std::size_t i = 1; i + 1 < year.size(); ++i) {
+        const double begin = (*year[i - 1][Event::SolarNoon] + *year[i][Event::SolarNoon]) / 2;
+        const double end = (*year[i][Event::SolarNoon] + *year[i + 1][Event::SolarNoon]) / 2;
+        std::vector<bool> rises(rising.size()), sets(setting.size());
+        const auto mark = [&](double before, double after) {
+            for (std::size_t k = 0; k < rising.size(); ++k) {
+                rises[k] = rises[k] || (before < rising[k].first && after > rising[k].first);
+                sets[k] = sets[k] || (before > setting[k].first && after < setting[k].first);
+            }
+        };
+        // Hour by hour; within 12 km of a pole the altitude moves under
+        // 0.05° in an hour, so only an hour that comes that near a level is
+        // looked at every five minutes.
+        double a0 = almanac::sunAltitudeDegrees(place, begin);
+        for (double t0 = begin; t0 < end; t0 += 3600) {
+            const double t1 = std::fmin(t0 + 3600, end);
+            const double a1 = almanac::sunAltitudeDegrees(place, t1);
+            bool near = false;
+            for (const auto &[level, slot] : rising)
+                near = near || (level > std::fmin(a0, a1) - 0.05 && level < std::fmax(a0, a1) + 0.05);
+            double previous = a0;
+            for (double t = t0 + 300; near && t < t1; t += 300) {
+                const double now = almanac::sunAltitudeDegrees(place, t);
+                mark(previous, now);
+                previous = now;
+            }
+            mark(previous, a1);
+            a0 = a1;
+        }
+        // A day on which the Sun crosses the horizon is neither all day nor none.
+        if (rises[3] || sets[0]) {  // sunrise, sunset
+            EXPECT_GT(year[i].dayLengthSeconds, 0.0) << "row " << i;
+            EXPECT_LT(year[i].dayLengthSeconds, 86400.0) << "row " << i;
+        }
+        for (std::size_t k = 0; k < rising.size(); ++k) {
+            EXPECT_EQ(rising[k].second(year[i]).has_value(), rises[k]) << "row " << i << " rising " << k;
+            EXPECT_EQ(setting[k].second(year[i]).has_value(), sets[k]) << "row " << i << " setting " << k;
+            risingCount[k] += rises[k];
+            settingCount[k] += sets[k];
+        }
+    }
+    if (std::fabs(place.latitudeDegrees) >= 89.99) {
+        for (std::size_t k = 0; k < rising.size(); ++k) {
+            EXPECT_EQ(risingCount[k], 1) << k;
+            EXPECT_EQ(settingCount[k], 1) << k;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Almanac, NearAPole,
+                         testing::Values(NearPole{"north_89_9", 89.9}, NearPole{"north_89_95", 89.95},
+                                         NearPole{"north_89_99", 89.99}, NearPole{"north_89_999", 89.999},
+                                         NearPole{"north_pole", 90.0}, NearPole{"south_89_9", -89.9},
+                                         NearPole{"south_89_99", -89.99}, NearPole{"south_pole", -90.0}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(YearTable, EveryRowIsThatDatesSolarDay)
 {

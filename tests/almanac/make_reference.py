@@ -10,10 +10,17 @@ altitude crosses its level between a culmination and the transit, and is
 found here by bisection on PyEphem's altitude to a tenth of a millisecond.
 
 Run:  tests/almanac/make_reference.py > tests/almanac/reference_events.csv
+      tests/almanac/make_reference.py --extra > tests/almanac/reference_extra.csv
+
+With --extra it writes, for the same places and dates, the edges of the
+golden hour (the centre rising through -4 and +6 degrees, setting through +6
+and -4), the azimuth at sunrise and sunset (degrees from north through east)
+and the altitude at the transit (degrees).
 """
 import calendar
 import datetime
 import math
+import sys
 
 import ephem
 
@@ -63,6 +70,11 @@ class Site:
         self.sun.compute(self.obs)
         return math.degrees(self.sun.alt)
 
+    def azimuth(self, d):
+        self.obs.date = d
+        self.sun.compute(self.obs)
+        return math.degrees(self.sun.az)
+
     def hour_angle(self, d, target):
         self.obs.date = d
         self.sun.compute(self.obs)
@@ -101,31 +113,78 @@ def unix_seconds(d):
     return (d - UNIX_EPOCH) * 86400.0
 
 
+GOLDEN = [("morning_golden_hour_start", -4.0, True), ("morning_golden_hour_end", 6.0, True),
+          ("evening_golden_hour_start", 6.0, False), ("evening_golden_hour_end", -4.0, False)]
+
+
+def solar_day(site, lon, y, m, d):
+    """The lower culmination before, the transit, the lower culmination after."""
+    # The hour angle at mean noon is the equation of time: under 17 min.
+    mean_noon = ephem.Date("%d/%d/%d 12:00:00" % (y, m, d)) - lon / 360.0
+    transit = site.culmination(mean_noon, 0.0)
+    before = site.culmination(site.culmination(mean_noon - 1, 0.0) + 0.5, math.pi)
+    after = site.culmination(transit + 0.5, math.pi)
+    return before, transit, after
+
+
+class Day:
+    """One solar day at a site: its culminations and the altitudes there."""
+
+    def __init__(self, site, lon, y, m, d):
+        self.site = site
+        self.before, self.transit, self.after = solar_day(site, lon, y, m, d)
+        self.alt_noon = site.altitude(self.transit)
+        self.alt_before, self.alt_after = site.altitude(self.before), site.altitude(self.after)
+
+    def crossing(self, level, rising):
+        """The instant the Sun crosses `level` that way (None if it does not),
+        and how far the level is from the altitudes at its ends."""
+        edge = self.alt_before if rising else self.alt_after
+        margin = min(abs(self.alt_noon - level), abs(edge - level))
+        if not edge < level < self.alt_noon:
+            return None, margin
+        if rising:
+            return self.site.crossing(self.before, self.transit, level), margin
+        return self.site.crossing(self.transit, self.after, level), margin
+
+
+def extra():
+    print("# The Sun's golden hours, direction and noon altitude by PyEphem %s; made by make_reference.py --extra"
+          % ephem.__version__)
+    print("place,latitude,longitude,height,date,quantity,value,margin_degrees")
+    for name, lat, lon, height in PLACES:
+        site = Site(lat, lon)
+        for (y, m, d) in dates():
+            day = Day(site, lon, y, m, d)
+            rows = []
+            for quantity, level, rising in GOLDEN:
+                t, margin = day.crossing(level, rising)
+                rows.append((quantity, "" if t is None else "%.3f" % unix_seconds(t), margin))
+            for quantity, rising in (("sunrise_azimuth", True), ("sunset_azimuth", False)):
+                t, margin = day.crossing(level_of("sunrise", height), rising)
+                rows.append((quantity, "" if t is None else "%.4f" % site.azimuth(t), margin))
+            rows.append(("noon_altitude", "%.5f" % day.alt_noon, 90.0))
+            for quantity, value, margin in rows:
+                print('"%s",%.3f,%.3f,%d,%04d-%02d-%02d,%s,%s,%.3f'
+                      % (name, lat, lon, height, y, m, d, quantity, value, margin))
+
+
 def main():
+    if sys.argv[1:] == ["--extra"]:
+        extra()
+        return
     print("# Sun's events by PyEphem %s; made by make_reference.py" % ephem.__version__)
     print("place,latitude,longitude,height,date,event,utc_seconds,margin_degrees")
     for name, lat, lon, height in PLACES:
         site = Site(lat, lon)
         for (y, m, d) in dates():
-            mean_noon = ephem.Date("%d/%d/%d 12:00:00" % (y, m, d)) - lon / 360.0
-            # The hour angle at mean noon is the equation of time: under 17 min.
-            transit = site.culmination(mean_noon, 0.0)
-            before = site.culmination(site.culmination(mean_noon - 1, 0.0) + 0.5, math.pi)
-            after = site.culmination(transit + 0.5, math.pi)
-            alt_noon = site.altitude(transit)
-            alt_before, alt_after = site.altitude(before), site.altitude(after)
+            day = Day(site, lon, y, m, d)
             for event in EVENTS:
                 if event == "solar_noon":
-                    t, margin = transit, 90.0
+                    t, margin = day.transit, 90.0
                 else:
-                    level = level_of(event, height)
                     rising = event.endswith("dawn") or event == "sunrise"
-                    edge = alt_before if rising else alt_after
-                    margin = min(abs(alt_noon - level), abs(edge - level))
-                    if edge < level < alt_noon:
-                        t = site.crossing(before, transit, level) if rising else site.crossing(transit, after, level)
-                    else:
-                        t = None
+                    t, margin = day.crossing(level_of(event, height), rising)
                 value = "" if t is None else "%.3f" % unix_seconds(t)
                 print('"%s",%.3f,%.3f,%d,%04d-%02d-%02d,%s,%s,%.3f'
                       % (name, lat, lon, height, y, m, d, event, value, margin))

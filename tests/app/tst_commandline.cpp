@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line, run as a separate process with no display at all: the
 // year table it writes and the arguments it refuses.
+#include <QCryptographicHash>
+#include <QDate>
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -86,6 +88,12 @@ private slots:
     void rowsInTheZoneAsked_data();
     void rowsInTheZoneAsked();
     void heightLowersTheHorizon();
+    void tallinnTablesAsBefore_data();
+    void tallinnTablesAsBefore();
+    void rowDateIsTheDateOfNoon_data();
+    void rowDateIsTheDateOfNoon();
+    void longitude180IsMinus180();
+    void extraColumns();
     void helpAndVersion();
     void refusals_data();
     void refusals();
@@ -197,6 +205,120 @@ void tst_CommandLine::heightLowersTheHorizon()
     QVERIFY(b[6] > a[6]);  // a later sunset
 }
 
+// The tables of Estonian places as they were before a row took the legal
+// date of its noon (SHA-256 of the whole output).
+void tst_CommandLine::tallinnTablesAsBefore_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("sha256");
+    const auto tallinn = [](const char *year) {
+        return QStringList{u"--year"_s, QString::fromLatin1(year), u"--lat"_s, u"59.437"_s, u"--lon"_s,
+                           u"24.745"_s};
+    };
+    QTest::newRow("Tallinn 1900, local mean time")
+        << tallinn("1900") << "dc26a53bcb57e80636970ae2c9c873b3275e36faf27f9d0208d876419bdb6f36"_ba;
+    QTest::newRow("Tallinn 1989, Moscow time")
+        << tallinn("1989") << "ab5f701978e87cb50e7c18aeb7e6cafbf87707e07b6eda83ae45c5309e5d266d"_ba;
+    QTest::newRow("Tallinn 2026") << tallinn("2026")
+                                  << "046445f2a8f772801ed95aa5aa8c6ca69f09219b6124bcba6dd0e467bb870ba6"_ba;
+    QTest::newRow("Tallinn 3000") << tallinn("3000")
+                                  << "70b1dca6238d990610826f13bb18edf77543ad9aa004dd1e021ba7b71acb4229"_ba;
+    QTest::newRow("Tallinn 2026 in UTC")
+        << tallinn("2026") + QStringList{u"--tz"_s, u"UTC"_s}
+        << "5d62f1d035fbca96a00d48955751c601e8384a1bb26d6ccc15419ff986527c9f"_ba;
+    QTest::newRow("Suur Munamägi 2026, 318 m")
+        << QStringList{u"--year"_s, u"2026"_s,   u"--lat"_s,    u"57.714"_s,
+                       u"--lon"_s,  u"27.059"_s, u"--height"_s, u"318"_s}
+        << "e82204311d40c7794313a538c21d224e57ce5650a6b9549d5b4f4df8bef08601"_ba;
+}
+
+void tst_CommandLine::tallinnTablesAsBefore()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, sha256);
+    const Run run = runVorandel(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QCryptographicHash::hash(run.out, QCryptographicHash::Sha256).toHex(), sha256);
+}
+
+// Where the legal clock is far from the place's mean time, each date of the
+// year has one row, dated as its noon is; a skipped date has none.
+void tst_CommandLine::rowDateIsTheDateOfNoon_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("lat");
+    QTest::addColumn<QString>("lon");
+    QTest::addColumn<QDate>("skipped");
+    QTest::newRow("Apia 2011, 30 December skipped")
+        << u"Pacific/Apia"_s << 2011 << u"-13.833"_s << u"-171.767"_s << QDate(2011, 12, 30);
+    QTest::newRow("Apia 2026, +13:00 at 172° W")
+        << u"Pacific/Apia"_s << 2026 << u"-13.833"_s << u"-171.767"_s << QDate();
+    QTest::newRow("Tongatapu 2026") << u"Pacific/Tongatapu"_s << 2026 << u"-21.136"_s << u"-175.204"_s
+                                    << QDate();
+    QTest::newRow("Kiritimati 2026, +14:00 at 157° W")
+        << u"Pacific/Kiritimati"_s << 2026 << u"1.872"_s << u"-157.43"_s << QDate();
+    QTest::newRow("Chatham 2026, +12:45 and +13:45")
+        << u"Pacific/Chatham"_s << 2026 << u"-43.955"_s << u"-176.56"_s << QDate();
+    QTest::newRow("Fakaofo 2024, leap year")
+        << u"Pacific/Fakaofo"_s << 2024 << u"-9.38"_s << u"-171.21"_s << QDate();
+    QTest::newRow("Tallinn clock at 180°") << u"Europe/Tallinn"_s << 2026 << u"10"_s << u"180"_s << QDate();
+}
+
+void tst_CommandLine::rowDateIsTheDateOfNoon()
+{
+    QFETCH(QString, zone);
+    QFETCH(int, year);
+    QFETCH(QString, lat);
+    QFETCH(QString, lon);
+    QFETCH(QDate, skipped);
+    const Run run = runVorandel(
+        {u"--year"_s, QString::number(year), u"--lat"_s, lat, u"--lon"_s, lon, u"--tz"_s, zone});
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> rows = rowsOf(run.out);
+    QDate expected(year, 1, 1);
+    for (qsizetype i = 1; i < rows.size(); ++i, expected = expected.addDays(1)) {
+        if (expected == skipped)
+            expected = expected.addDays(1);
+        const QList<QByteArray> fields = rows[i].split(',');
+        QCOMPARE(fields[0], expected.toString(Qt::ISODate).toLatin1());
+        QCOMPARE(fields[5].left(10), fields[0]);  // the date of solar noon
+    }
+    QCOMPARE(expected, QDate(year + 1, 1, 1));
+}
+
+void tst_CommandLine::longitude180IsMinus180()
+{
+    const QStringList place = {u"--year"_s, u"2026"_s, u"--lat"_s, u"-16.5"_s, u"--tz"_s, u"Pacific/Fiji"_s};
+    const Run east = runVorandel(place + QStringList{u"--lon"_s, u"180"_s});
+    const Run west = runVorandel(place + QStringList{u"--lon"_s, u"-180"_s});
+    QCOMPARE(east.exitCode, 0);
+    QCOMPARE(rowsOf(east.out).size(), 1 + 365);
+    QCOMPARE(east.out, west.out);
+}
+
+void tst_CommandLine::extraColumns()
+{
+    const Run run = runVorandel(kTallinn2026 + QStringList{u"--extra"_s});
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> rows = rowsOf(run.out);
+    QCOMPARE(rows.size(), 1 + 365);
+    QCOMPARE(rows.first(),
+             "date,astronomical_dawn,nautical_dawn,civil_dawn,sunrise,solar_noon,sunset,civil_dusk,"
+             "nautical_dusk,astronomical_dusk,day_length,sunrise_azimuth,sunset_azimuth,noon_altitude,"
+             "morning_golden_hour_start,morning_golden_hour_end,evening_golden_hour_start,"
+             "evening_golden_hour_end\r");
+    for (const QByteArray &row : rows)
+        QCOMPARE(row.count(','), 17);
+    // The first eleven fields as without the option.
+    const QByteArray midsummer = rowOf(rows, "2026-06-21");
+    QCOMPARE(midsummer,
+             "2026-06-21,,,2026-06-21T02:29:19+03:00,2026-06-21T04:03:02+03:00,2026-06-21T13:22:49+03:00,"
+             "2026-06-21T22:42:36+03:00,2026-06-22T00:16:19+03:00,,,18:39:34,36.2,323.8,54.00,"
+             "2026-06-21T03:14:26+03:00,2026-06-21T05:20:06+03:00,2026-06-21T21:25:33+03:00,"
+             "2026-06-21T23:31:12+03:00\r");
+}
+
 void tst_CommandLine::helpAndVersion()
 {
     const Run version = runVorandel({u"--version"_s});
@@ -207,12 +329,13 @@ void tst_CommandLine::helpAndVersion()
     const Run help = runVorandel({u"--help"_s});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.startsWith("Usage:"));
-    for (const char *option : {"--year", "--lat", "--lon", "--height", "--tz"})
+    for (const char *option : {"--year", "--lat", "--lon", "--height", "--tz", "--extra"})
         QVERIFY2(help.out.contains(option), option);
     QVERIFY2(!help.out.contains("--help-all"), "an option that does not work");
     // The limits a user of the table must know.
     QVERIFY(help.out.contains("UTC for UT1, an error of at most 0.9 s"));
     QVERIFY(help.out.contains("RFC 3339 readers may reject them"));
+    QVERIFY(help.out.contains("date the zone skipped"));
 }
 
 void tst_CommandLine::refusals_data()

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The precise computation: one place-year of all nine events, the same
-// written as the command line writes it, and the one day the window asks for;
-// measured after the windows' toolkit has drawn, as in the program.
+// written as the command line writes it (also with the extra columns), and
+// the one day the window asks for; measured after the windows' toolkit has
+// drawn, as in the program.
 #include <QImage>
 #include <QLabel>
 #include <QTimeZone>
@@ -26,6 +27,7 @@ private slots:
     void initTestCase();
     void placeYear();
     void placeYearAsCsv();
+    void placeYearWithExtraAsCsv();
     void oneSolarDay();
 };
 
@@ -54,6 +56,21 @@ void bench_almanac::placeYearAsCsv()
     std::size_t bytes = 0;
     QBENCHMARK { bytes = almanac::yearCsv(almanac::yearTable(kTallinn, 2026), clock).size(); }
     QVERIFY(bytes > 365 * 100);
+}
+
+// As `vorandel --extra` writes it: the rows dated by the legal clock, the
+// golden hours, the Sun's direction and its noon altitude.
+void bench_almanac::placeYearWithExtraAsCsv()
+{
+    const almanac::UtcOffsetAt clock = legalClock(QTimeZone(kDefaultZoneId));
+    std::size_t bytes = 0;
+    QBENCHMARK
+    {
+        bytes = almanac::yearCsv(almanac::yearTable(kTallinn, 2026, clock), clock,
+                                 almanac::CsvColumns::WithExtra)
+                    .size();
+    }
+    QVERIFY(bytes > 365 * 200);
 }
 
 void bench_almanac::oneSolarDay()
