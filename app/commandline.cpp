@@ -11,13 +11,14 @@
 #include <string_view>
 
 #include "almanac/almanac.h"
+#include "almanac/keydates.h"
 #include "shell/legalclock.h"
 #include "shell/program_info.h"
 
 namespace {
 
 constexpr std::string_view kOptionNames[]
-    = {"year", "lat", "lon", "height", "tz", "help", "help-all", "version"};
+    = {"year", "lat", "lon", "height", "tz", "key-dates", "help", "help-all", "version"};
 
 struct Refusal {
     QString message;
@@ -92,7 +93,13 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     const QCommandLineOption zone(
         QStringLiteral("tz"), QStringLiteral("IANA time zone of the clock times (default Europe/Tallinn)."),
         QStringLiteral("ZONE"), QString::fromLatin1(kDefaultZoneId));
-    parser.addOptions({year, lat, lon, height, zone});
+    const QCommandLineOption keyDates(
+        QStringLiteral("key-dates"),
+        QStringLiteral("Instead of the table, the year's key dates as CSV (instant,kind,detail): equinoxes, "
+                       "solstices, perihelion and aphelion, clock changes, the longest and shortest day, the "
+                       "earliest and latest sunrise and sunset, and where the polar day, the polar night and "
+                       "the white nights begin and end."));
+    parser.addOptions({year, lat, lon, height, zone, keyDates});
 
     const auto refuse = [err](const QString &message) {
         writeLine(err, QStringLiteral("vorandel: ") + message);
@@ -140,8 +147,11 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     if (!timeZone.isValid())
         return refuse(QStringLiteral("--tz '%1' is not a known time zone").arg(parser.value(zone)));
 
-    const std::string csv
-        = almanac::yearCsv(almanac::yearTable({*latitude, *longitude, *metres}, *y), legalClock(timeZone));
+    const almanac::Place place{*latitude, *longitude, *metres};
+    const almanac::UtcOffsetAt clock = legalClock(timeZone);
+    const std::string csv = parser.isSet(keyDates)
+        ? almanac::keyDatesCsv(almanac::keyDates(place, *y, clock), clock)
+        : almanac::yearCsv(almanac::yearTable(place, *y), clock);
     const std::size_t written = std::fwrite(csv.data(), 1, csv.size(), out);
     if (written != csv.size() || std::fflush(out) != 0) {
         writeLine(err,
