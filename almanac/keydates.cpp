@@ -43,8 +43,9 @@ constexpr std::array<std::string_view, kKeyDateKindCount> kKindNames = {
 };
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
+constexpr double kTropicalYearDays = 365.2422;
 // The Sun's mean motion in ecliptic longitude, radians per day.
-constexpr double kMeanLongitudeRatePerDay = kTwoPi / 365.2422;
+constexpr double kMeanLongitudeRatePerDay = kTwoPi / kTropicalYearDays;
 // The equinoxes and solstices are found to a millisecond; the Sun's
 // longitude is evaluated a handful of times for each.
 constexpr double kSeasonToleranceDays = 1e-8;
@@ -100,7 +101,7 @@ double whenSunLongitude(double target, double guess)
     return t1;
 }
 
-KeyDate at(KeyDateKind kind, UtcSeconds instant)
+KeyDate atInstant(KeyDateKind kind, UtcSeconds instant)
 {
     return {kind, instant, std::nullopt, std::nullopt, std::nullopt};
 }
@@ -121,11 +122,11 @@ void addSeasons(std::vector<KeyDate> &out, int year, UtcSeconds begin, UtcSecond
     // Near 20 March, and a quarter of a tropical year apart.
     const double march20 = static_cast<double>(daysFromCivil({year, 3, 20})) - kUnixEpochToJ2000Days;
     for (int k = 0; k < 4; ++k) {
-        const double t = whenSunLongitude(k * std::numbers::pi / 2, march20 + k * 365.2422 / 4);
+        const double t = whenSunLongitude(k * std::numbers::pi / 2, march20 + k * kTropicalYearDays / 4);
         const UtcSeconds instant = utcSecondsFromUtDays(t);
         if (instant >= begin && instant < end)
-            out.push_back(
-                at(static_cast<KeyDateKind>(static_cast<int>(KeyDateKind::MarchEquinox) + k), instant));
+            out.push_back(atInstant(static_cast<KeyDateKind>(static_cast<int>(KeyDateKind::MarchEquinox) + k),
+                                    instant));
     }
 }
 
@@ -143,8 +144,8 @@ void addApsides(std::vector<KeyDate> &out, UtcSeconds begin, UtcSeconds end)
             const bool nearest = rate0 < 0;
             const double t = bisect(t0, t1, kDistanceToleranceDays,
                                     [&](double u) { return (earthSunDistance(u).auPerDay < 0) != nearest; });
-            out.push_back(
-                at(nearest ? KeyDateKind::Perihelion : KeyDateKind::Aphelion, utcSecondsFromUtDays(t)));
+            out.push_back(atInstant(nearest ? KeyDateKind::Perihelion : KeyDateKind::Aphelion,
+                                    utcSecondsFromUtDays(t)));
         }
         t0 = t1;
         rate0 = rate1;
@@ -217,8 +218,8 @@ void addExtremeTimes(std::vector<KeyDate> &out, const std::vector<SolarDay> &day
             latest = {clock, *instant};
     }
     if (earliest) {
-        out.push_back(at(earliestKind, earliest->second));
-        out.push_back(at(latestKind, latest->second));
+        out.push_back(atInstant(earliestKind, earliest->second));
+        out.push_back(atInstant(latestKind, latest->second));
     }
 }
 
