@@ -117,6 +117,9 @@ std::string yearCsv(const std::vector<SolarDay> &days, const UtcOffsetAt &offset
 // One instant as the CSV writes it: 2026-06-22T00:16:05+03:00.
 std::string localDateTimeText(UtcSeconds instant, const UtcOffsetAt &offsetAt);
 
+// A date as the CSV writes it: 2026-06-22.
+std::string dateText(CivilDate date);
+
 // Whole seconds (0..86400) as HH:MM:SS; 86400 reads 24:00:00.
 std::string durationText(std::int64_t seconds);
 

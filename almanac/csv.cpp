@@ -68,6 +68,13 @@ std::string localDateTimeText(UtcSeconds instant, const UtcOffsetAt &offsetAt)
     return out;
 }
 
+std::string dateText(CivilDate date)
+{
+    std::string out;
+    appendDate(out, date);
+    return out;
+}
+
 std::string durationText(std::int64_t seconds)
 {
     char buf[16];

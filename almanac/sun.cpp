@@ -28,13 +28,17 @@ void clearUpperVectorHalves()
 void clearUpperVectorHalves() { }
 #endif
 
-}  // namespace
 
-SunPlace sunApparentCirs(double utDays)
+double ttDaysFromUtDays(double utDays)
+{
+    return utDays + deltaTSeconds(decimalYearFromUtDays(utDays)) / kSecondsPerDay;
+}
+
+// The Sun's apparent direction in the GCRS (a unit vector) and its distance
+// in AU, at TT days from J2000.0.
+double sunApparentGcrs(double ttDays, double apparent[3])
 {
     clearUpperVectorHalves();
-    const double ttDays = utDays + deltaTSeconds(decimalYearFromUtDays(utDays)) / kSecondsPerDay;
-
     // The Earth, heliocentric and barycentric, in AU and AU/day (TDB taken as TT).
     double pvh[2][3];
     double pvb[2][3];
@@ -55,8 +59,17 @@ SunPlace sunApparentCirs(double utDays)
     for (int i = 0; i < 3; ++i)
         velocity[i] = pvb[1][i] / ERFA_DC;
     const double v2 = velocity[0] * velocity[0] + velocity[1] * velocity[1] + velocity[2] * velocity[2];
-    double apparent[3];
     eraAb(natural, velocity, sunDistance, std::sqrt(1.0 - v2), apparent);
+    return sunDistance;
+}
+
+}  // namespace
+
+SunPlace sunApparentCirs(double utDays)
+{
+    const double ttDays = ttDaysFromUtDays(utDays);
+    double apparent[3];
+    const double sunDistance = sunApparentGcrs(ttDays, apparent);
 
     // GCRS -> CIRS.
     double rc2i[3][3];
@@ -68,6 +81,38 @@ SunPlace sunApparentCirs(double utDays)
     double dec = 0;
     eraC2s(cirs, &ra, &dec);
     return {eraAnp(ra), dec, sunDistance};
+}
+
+double sunApparentLongitudeRadians(double utDays)
+{
+    const double ttDays = ttDaysFromUtDays(utDays);
+    double apparent[3];
+    sunApparentGcrs(ttDays, apparent);
+
+    // GCRS -> true equator and equinox of date -> true ecliptic of date.
+    double dpsi = 0;
+    double deps = 0;
+    double epsa = 0;
+    double rb[3][3];
+    double rp[3][3];
+    double rbp[3][3];
+    double rn[3][3];
+    double rbpn[3][3];
+    eraPn00b(kJ2000JulianDate, ttDays, &dpsi, &deps, &epsa, rb, rp, rbp, rn, rbpn);
+    eraRx(epsa + deps, rbpn);
+    double ecliptic[3];
+    eraRxp(rbpn, apparent, ecliptic);
+    return eraAnp(std::atan2(ecliptic[1], ecliptic[0]));
+}
+
+EarthSunDistance earthSunDistance(double utDays)
+{
+    clearUpperVectorHalves();
+    double pvh[2][3];
+    double pvb[2][3];
+    eraEpv00(kJ2000JulianDate, ttDaysFromUtDays(utDays), pvh, pvb);
+    const double distance = eraPm(pvh[0]);
+    return {distance, eraPdp(pvh[0], pvh[1]) / distance};
 }
 
 double earthRotationAngleRadians(double utDays) { return eraEra00(kJ2000JulianDate, utDays); }

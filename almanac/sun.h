@@ -16,6 +16,19 @@ struct SunPlace {
 // eraEpv00, light time, annual aberration, precession-nutation IAU 2000B.
 SunPlace sunApparentCirs(double utDays);
 
+// The Sun's apparent geocentric ecliptic longitude (true equinox and ecliptic
+// of date, radians 0..2π) at UT days from J2000.0: the place above, turned
+// by precession-nutation and the true obliquity.
+double sunApparentLongitudeRadians(double utDays);
+
+// The geometric distance between the centres of the Earth and the Sun, and
+// how fast it changes, at UT days from J2000.0.
+struct EarthSunDistance {
+    double au;
+    double auPerDay;  // > 0 while the Earth recedes
+};
+EarthSunDistance earthSunDistance(double utDays);
+
 // The Earth rotation angle (radians, 0..2π) at UT days from J2000.0.
 double earthRotationAngleRadians(double utDays);
 

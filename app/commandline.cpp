@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "almanac/almanac.h"
+#include "almanac/keydates.h"
 #include "shell/legalclock.h"
 #include "shell/program_info.h"
 
@@ -44,6 +45,11 @@ constexpr OptionSpec kOptions[] = {
      "Also write the Sun's azimuth at sunrise and sunset (degrees from north through east), its altitude at "
      "solar noon (degrees, without refraction) and the golden hours: the Sun rising through -4 and +6 "
      "degrees, setting through +6 and -4 degrees.",
+     {}},
+    {"key-dates", {}, {},
+     "Instead of the table, the year's key dates as CSV (instant,kind,detail): equinoxes, solstices, "
+     "perihelion and aphelion, clock changes, the longest and shortest day, the earliest and latest sunrise "
+     "and sunset, and where the polar day, the polar night and the white nights begin and end.",
      {}},
 };
 
@@ -276,10 +282,12 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     if (zone.result == ZoneLookup::Result::Unknown)
         return refuse(u"--tz %1 is not a known time zone (e.g. Europe/Tallinn)"_s.arg(quoted(value("tz"))));
 
+    const almanac::Place place{*latitude, *longitude, *metres};
     const almanac::UtcOffsetAt clock = legalClock(zone.zone);
-    const std::string csv = almanac::yearCsv(
-        almanac::yearTable({*latitude, *longitude, *metres}, *y, clock), clock,
-        parser.isSet(u"extra"_s) ? almanac::CsvColumns::WithExtra : almanac::CsvColumns::Events);
+    const std::string csv = parser.isSet(u"key-dates"_s)
+        ? almanac::keyDatesCsv(almanac::keyDates(place, *y, clock), clock)
+        : almanac::yearCsv(almanac::yearTable(place, *y, clock), clock,
+                           parser.isSet(u"extra"_s) ? almanac::CsvColumns::WithExtra : almanac::CsvColumns::Events);
     return writeAll(out, err, QByteArrayView(csv.data(), qsizetype(csv.size())), "table") ? 0 : kExitFailed;
 }
 

@@ -3,6 +3,7 @@
 // The command line: the precise year table of a place, written to standard
 // output as CSV, with no window and no display.
 //   vorandel --year YEAR --lat DEGREES --lon DEGREES [--height METRES] [--tz ZONE] [--extra]
+// and with --key-dates the year's key dates instead of the table.
 #include <QStringList>
 
 #include <cstdio>

@@ -94,6 +94,8 @@ private slots:
     void rowDateIsTheDateOfNoon();
     void longitude180IsMinus180();
     void extraColumns();
+    void keyDates_data();
+    void keyDates();
     void helpAndVersion();
     void refusals_data();
     void refusals();
@@ -317,6 +319,58 @@ void tst_CommandLine::extraColumns()
              "2026-06-21T22:42:36+03:00,2026-06-22T00:16:19+03:00,,,18:39:34,36.2,323.8,54.00,"
              "2026-06-21T03:14:26+03:00,2026-06-21T05:20:06+03:00,2026-06-21T21:25:33+03:00,"
              "2026-06-21T23:31:12+03:00\r");
+void tst_CommandLine::keyDates_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArrayList>("present");
+    QTest::addColumn<QByteArrayList>("absent");
+    const QStringList tallinn
+        = {u"--key-dates"_s, u"--lat"_s, u"59.437"_s, u"--lon"_s, u"24.745"_s, u"--year"_s};
+    QTest::newRow("Tallinn 2026: summer time from 29 March to 25 October, 01:00 UTC")
+        << tallinn + QStringList{u"2026"_s}
+        << QByteArrayList{"2026-03-20T16:45:51+02:00,march_equinox,",
+                          "2026-03-29T04:00:00+03:00,clock_forward,+03:00",
+                          "2026-06-21,longest_day,18:39:34",
+                          "2026-04-23,white_nights_begin,",
+                          "2026-08-18,white_nights_end,",
+                          "2026-10-25T03:00:00+02:00,clock_back,+02:00",
+                          "2026-12-21T22:50:08+02:00,december_solstice,"}
+        << QByteArrayList{"polar_"};
+    QTest::newRow("Tallinn 2000: no summer time")
+        << tallinn + QStringList{u"2000"_s} << QByteArrayList{"2000-06-21,longest_day,18:39:33"}
+        << QByteArrayList{"clock_", "+03:00"};
+    QTest::newRow("Tallinn 2001: no summer time")
+        << tallinn + QStringList{u"2001"_s} << QByteArrayList{"2001-12-21,shortest_day,06:02:44"}
+        << QByteArrayList{"clock_", "+03:00"};
+    QTest::newRow("Tromsø 2026: the polar night runs over the new year")
+        << QStringList{u"--key-dates"_s, u"--year=2026"_s, u"--lat=69.65"_s, u"--lon=18.96"_s,
+                       u"--tz=Europe/Oslo"_s}
+        << QByteArrayList{"2026-01-14,polar_night_end,", "2026-05-19,polar_day_begin,",
+                          "2026-07-24,polar_day_end,", "2026-11-28,polar_night_begin,",
+                          "2026-03-29T03:00:00+02:00,clock_forward,+02:00"}
+        << QByteArrayList{"2026-01-01,polar_night_begin", "2026-12-31,polar_night_end"};
+}
+
+// The key dates, one CSV row each, in time order.
+void tst_CommandLine::keyDates()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArrayList, present);
+    QFETCH(QByteArrayList, absent);
+    const Run run = runVorandel(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QByteArray());
+    const QList<QByteArray> rows = rowsOf(run.out);
+    QCOMPARE(rows.first(), "instant,kind,detail\r");
+    for (const QByteArray &row : rows)
+        QVERIFY2(row.endsWith('\r') && row.count(',') == 2, row.constData());
+    for (const QByteArray &line : present)
+        QVERIFY2(rows.contains(line + '\r'), line.constData());
+    for (const QByteArray &text : absent)
+        QVERIFY2(!run.out.contains(text), text.constData());
+    // In time order: the dates (the first ten characters) never go back.
+    for (qsizetype i = 2; i < rows.size(); ++i)
+        QVERIFY2(rows[i - 1].left(10) <= rows[i].left(10), rows[i].constData());
 }
 
 void tst_CommandLine::helpAndVersion()
@@ -329,7 +383,7 @@ void tst_CommandLine::helpAndVersion()
     const Run help = runVorandel({u"--help"_s});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.startsWith("Usage:"));
-    for (const char *option : {"--year", "--lat", "--lon", "--height", "--tz", "--extra"})
+    for (const char *option : {"--year", "--lat", "--lon", "--height", "--tz", "--extra", "--key-dates"})
         QVERIFY2(help.out.contains(option), option);
     QVERIFY2(!help.out.contains("--help-all"), "an option that does not work");
     // The limits a user of the table must know.

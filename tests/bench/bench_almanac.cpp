@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The precise computation: one place-year of all nine events, the same
-// written as the command line writes it (also with the extra columns), and
-// the one day the window asks for; measured after the windows' toolkit has
-// drawn, as in the program.
+// written as the command line writes it (also with the extra columns), the
+// one day the window asks for, and the key dates of a place-year (with the
+// table they are read from); measured after the windows' toolkit has drawn,
+// as in the program.
 #include <QImage>
 #include <QLabel>
 #include <QTimeZone>
 #include <QtTest>
 
 #include "almanac/almanac.h"
+#include "almanac/keydates.h"
 #include "shell/legalclock.h"
 
 namespace {
@@ -29,6 +31,8 @@ private slots:
     void placeYearAsCsv();
     void placeYearWithExtraAsCsv();
     void oneSolarDay();
+    void keyDatesOfAPlaceYear();
+    void keyDatesAsCsv();
 };
 
 // The toolkit's drawing leaves vector registers in a state that slows the
@@ -78,6 +82,24 @@ void bench_almanac::oneSolarDay()
     double noon = 0;
     QBENCHMARK { noon = *almanac::solarDay(kTallinn, {2026, 3, 30})[almanac::Event::SolarNoon]; }
     QVERIFY(noon > 0);
+}
+
+// The key dates with the year table they are read from, against placeYear.
+void bench_almanac::keyDatesOfAPlaceYear()
+{
+    const almanac::UtcOffsetAt clock = legalClock(QTimeZone(kDefaultZoneId));
+    std::size_t count = 0;
+    QBENCHMARK { count = almanac::keyDates(kTallinn, 2026, clock).size(); }
+    QVERIFY(count >= 16);
+}
+
+// As --key-dates writes them, against placeYearAsCsv.
+void bench_almanac::keyDatesAsCsv()
+{
+    const almanac::UtcOffsetAt clock = legalClock(QTimeZone(kDefaultZoneId));
+    std::size_t bytes = 0;
+    QBENCHMARK { bytes = almanac::keyDatesCsv(almanac::keyDates(kTallinn, 2026, clock), clock).size(); }
+    QVERIFY(bytes > 16 * 20);
 }
 
 QTEST_MAIN(bench_almanac)
