@@ -5,13 +5,13 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
+#include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QValueAxis>
 #include <algorithm>
-
-#include "shell/twips.h"
 
 namespace {
 
@@ -73,16 +73,22 @@ QCategoryAxis *monthAxis(const yearview::YearData &data)
     return axis;
 }
 
-// Both charts keep their legends in a column of the same width on the right,
-// so that their plot areas (and dates) line up.
-constexpr int kLegendWidthTwips = 3000;
-
 void placeLegend(QChart *chart)
 {
-    const int width = twipsToPixels(kLegendWidthTwips);
     chart->legend()->setAlignment(Qt::AlignRight);
-    chart->legend()->setMinimumWidth(width);
-    chart->legend()->setMaximumWidth(width);
+    // A line's entry is drawn as a piece of that line, dashed where it is dashed.
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+}
+
+// The legend's widest entry: its text, the sample beside it and the padding.
+int legendWidth(QChart *chart)
+{
+    const QFontMetrics metrics(chart->legend()->font());
+    int widest = 0;
+    for (QLegendMarker *marker : chart->legend()->markers())
+        if (marker->isVisible())
+            widest = std::max(widest, metrics.horizontalAdvance(marker->label()));
+    return widest + metrics.height() * 3;
 }
 
 QValueAxis *hourAxis(const QString &title)
@@ -147,6 +153,14 @@ QLineSeries *verticalLine(QChart *chart, QAbstractAxis *x, QAbstractAxis *y, con
     return series;
 }
 
+// The line of the date pointed at: dark with a light edge, so that it shows on
+// the night and on the day alike.
+void addMarker(QChart *chart, QAbstractAxis *x, QAbstractAxis *y, std::vector<QLineSeries *> &markers)
+{
+    markers.push_back(verticalLine(chart, x, y, QPen(QColor(255, 255, 255, 220), 4), 0.5));
+    markers.push_back(verticalLine(chart, x, y, QPen(QColor(20, 20, 20), 2), 0.5));
+}
+
 }  // namespace
 
 QChartView *yearview::chartView(QWidget *parent, const QString &name, const QString &accessibleName)
@@ -161,10 +175,10 @@ QChartView *yearview::chartView(QWidget *parent, const QString &name, const QStr
     return view;
 }
 
-QChart *yearview::yearChart(const YearData &data, int observationIndex, QLineSeries *&marker)
+QChart *yearview::yearChart(const YearData &data, int observationIndex, std::vector<QLineSeries *> &markers)
 {
     auto *chart = new QChart;
-    chart->setTitle(u"Päikese aeg seadusliku kella järgi"_s);
+    chart->setTitle(yearview::chartTitle(data));
     chart->setPlotAreaBackgroundBrush(kNight);
     chart->setPlotAreaBackgroundVisible(true);
     placeLegend(chart);
@@ -173,6 +187,13 @@ QChart *yearview::yearChart(const YearData &data, int observationIndex, QLineSer
     QValueAxis *y = hourAxis(u"kellaaeg"_s);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
+
+    // The plot's background is the night; it gets its entry in the legend.
+    auto *night = new QAreaSeries(new QLineSeries(chart));
+    night->setName(u"öö"_s);
+    night->setColor(kNight);
+    night->setBorderColor(kNight);
+    attach(chart, night, x, y);
 
     const std::size_t n = data.rows.size();
     for (int k = 0; k < yearview::kThresholdCount; ++k) {
@@ -221,27 +242,28 @@ QChart *yearview::yearChart(const YearData &data, int observationIndex, QLineSer
         approxRise[i] = data.rows[i].approxSunriseHours;
         approxSet[i] = data.rows[i].approxSunsetHours;
     }
-    QPen dashedRise(kSunrise.darker(140), 1, Qt::DashLine), dashedSet(kSunset.darker(140), 1, Qt::DashLine);
-    addCurve(chart, x, y, u"tõus akna arvutuses"_s, dashedRise, approxRise);
-    addCurve(chart, x, y, u"loojang akna arvutuses"_s, dashedSet, approxSet);
+    QPen dashedRise(kSunrise.darker(140), 1.5, Qt::DashLine),
+        dashedSet(kSunset.darker(140), 1.5, Qt::DashLine);
+    addCurve(chart, x, y, u"ligikaudne tõus (põhiaken)"_s, dashedRise, approxRise);
+    addCurve(chart, x, y, u"ligikaudne loojang (põhiaken)"_s, dashedSet, approxSet);
 
     QLineSeries *observation
         = verticalLine(chart, x, y, QPen(QColor(220, 0, 120), 2), double(observationIndex) + 0.5);
     observation->setName(u"vaatluse kuupäev"_s);
     for (QLegendMarker *marker : chart->legend()->markers(observation))
         marker->setVisible(true);
-    marker = verticalLine(chart, x, y, QPen(Qt::white, 1, Qt::DotLine), 0.5);
+    addMarker(chart, x, y, markers);
     return chart;
 }
 
-QChart *yearview::dayLengthChart(const YearData &data, QLineSeries *&marker)
+QChart *yearview::dayLengthChart(const YearData &data, std::vector<QLineSeries *> &markers)
 {
     auto *chart = new QChart;
     chart->setTitle(u"Päeva pikkus"_s);
     placeLegend(chart);
     chart->setMargins(QMargins(4, 4, 4, 4));
     QCategoryAxis *x = monthAxis(data);
-    QValueAxis *y = hourAxis(u"tunde"_s);
+    QValueAxis *y = hourAxis(u"tundi"_s);
     y->setTickCount(5);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -249,6 +271,17 @@ QChart *yearview::dayLengthChart(const YearData &data, QLineSeries *&marker)
     for (std::size_t i = 0; i < hours.size(); ++i)
         hours[i] = data.rows[i].dayLengthSeconds / 3600.0;
     addCurve(chart, x, y, u"päeva pikkus"_s, QPen(kSunrise, 2), hours);
-    marker = verticalLine(chart, x, y, QPen(Qt::darkGray, 1, Qt::DotLine), 0.5);
+    addMarker(chart, x, y, markers);
     return chart;
+}
+
+void yearview::alignLegends(const std::vector<QChart *> &charts)
+{
+    int width = 0;
+    for (QChart *chart : charts)
+        width = std::max(width, legendWidth(chart));
+    for (QChart *chart : charts) {
+        chart->legend()->setMinimumWidth(width);
+        chart->legend()->setMaximumWidth(width);
+    }
 }
