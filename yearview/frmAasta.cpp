@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "yearview/frmAasta.h"
 
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
 #include <QDir>
@@ -198,10 +199,12 @@ void frmAasta::SetMarker(int index)
     showTableRow();
     const QString text = yearview::readoutText(data_, index);
     lblNäit->setText(text);
-    // A screen reader on a chart hears the date it moves to: setting the
-    // description tells it once.
-    for (QChartView *view : {chtAasta, chtPäevaPikkus})
+    // A screen reader on a chart hears the date it moves to, once.
+    for (QChartView *view : {chtAasta, chtPäevaPikkus}) {
         view->setAccessibleDescription(text);
+        QAccessibleEvent changed(view, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void frmAasta::showTableRow()

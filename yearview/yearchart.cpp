@@ -131,6 +131,8 @@ void addCurve(QChart *chart, QAbstractAxis *x, QAbstractAxis *y, const QString &
         attach(chart, series, x, y);
         if (named)
             hideFromLegend(chart, series);
+        for (QLegendMarker *marker : chart->legend()->markers(series))
+            marker->setPen(pen);
         named = true;
         run.clear();
     };

@@ -3,8 +3,12 @@
 // exports and their failures.
 #include <QAccessible>
 #include <QApplication>
+#include <QCategoryAxis>
+#include <QChart>
 #include <QChartView>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QProcess>
 #include <QPushButton>
 #include <QTabBar>
@@ -91,6 +95,10 @@ private slots:
     void texts_data();
     void texts();
     void everyControlByTabWithAName();
+    void screenReaderReadsTheReadout();
+    void withoutZoneDataTheClockIsUtc();
+    void chartsTellTheirLines();
+    void focusAndMarkerAreVisible();
     void tableFollowsTheMarker();
     void mousePointsAtADate();
     void secondRequestReusesTheWindow();
@@ -648,6 +656,105 @@ void TestYearView::everyControlByTabWithAName()
     QVERIFY(readout->text(QAccessible::Name).contains(u"21.06.2026"_s)
             || readout->text(QAccessible::Description).contains(u"21.06.2026"_s)
             || w.lblNäit->text().contains(u"21.06.2026"_s));
+}
+
+void TestYearView::screenReaderReadsTheReadout()
+{
+    // How often each move is told is checked out of process, through the
+    // accessibility bus (the offscreen platform sends no events).
+    frmAasta w(nullptr);
+    w.ShowYear(tallinn(2026));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.chtAasta->setFocus();
+    QCOMPARE(w.chtAasta->accessibleName(), u"Päikese aeg aasta jooksul"_s);
+    QCOMPARE(w.chtPäevaPikkus->accessibleName(), u"Päeva pikkus"_s);
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Home}) {
+        QTest::keyClick(w.chtAasta, key);
+        const QString readout = w.lblNäit->text();
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.chtAasta)->text(QAccessible::Description), readout);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.lblNäit)->text(QAccessible::Name), readout);
+    }
+}
+
+void TestYearView::withoutZoneDataTheClockIsUtc()
+{
+    QTemporaryDir empty;
+    const QByteArray old = qgetenv("TZDIR");
+    qputenv("TZDIR", QFile::encodeName(empty.path()));
+    const auto restore = qScopeGuard([&old] {
+        if (old.isNull())
+            qunsetenv("TZDIR");
+        else
+            qputenv("TZDIR", old);
+    });
+    QWidget owner;
+    Notice notice;
+    catchNotice(&owner, notice);
+    frmAasta *w = yearview::showOverview(&owner, tallinn(2026));
+    QCOMPARE(notice.lines.value(1), u"Ajavööndite andmed puuduvad (pakett tzdata); aeg on antud UTC järgi"_s);
+    QCOMPARE(w->chtAasta->chart()->title(), u"Päikesetõus, -loojang ja hämarik (UTC)"_s);
+    QCOMPARE(w->tblAasta->model()->index(181, 1).data().toString(), u"+00:00"_s);
+}
+
+void TestYearView::chartsTellTheirLines()
+{
+    frmAasta w(nullptr);
+    w.ShowYear(tallinn(2026));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QChart *year = w.chtAasta->chart();
+    QCOMPARE(year->title(), u"Päikesetõus, -loojang ja hämarik (Eesti seaduslik aeg)"_s);
+    QCOMPARE(w.chtPäevaPikkus->chart()->axes(Qt::Vertical).value(0)->titleText(), u"tundi"_s);
+    const auto axis = qobject_cast<QCategoryAxis *>(year->axes(Qt::Horizontal).value(0));
+    QVERIFY(axis);
+    QCOMPARE(axis->categoriesLabels().value(0).trimmed(), u"jaan."_s);
+
+    // Every entry the legend shows, and how it is drawn.
+    QMap<QString, Qt::PenStyle> entries;
+    for (QLegendMarker *marker : year->legend()->markers())
+        if (marker->isVisible())
+            entries.insert(marker->label(), marker->pen().style());
+    QCOMPARE(year->legend()->markerShape(), QLegend::MarkerShapeFromSeries);
+    for (const QString &name : {u"öö"_s, u"astronoomiline hämarik"_s, u"päev"_s, u"päikesetõus"_s})
+        QVERIFY2(entries.contains(name), qPrintable(name));
+    QCOMPARE(entries.value(u"ligikaudne tõus (põhiaken)"_s, Qt::SolidLine), Qt::DashLine);
+    QCOMPARE(entries.value(u"ligikaudne loojang (põhiaken)"_s, Qt::SolidLine), Qt::DashLine);
+    // The legend is as wide as its longest text needs, in both charts alike.
+    const QFontMetrics metrics(year->legend()->font());
+    QVERIFY(year->legend()->maximumWidth() >= metrics.horizontalAdvance(u"ligikaudne loojang (põhiaken)"_s));
+    QCOMPARE(w.chtPäevaPikkus->chart()->legend()->maximumWidth(), year->legend()->maximumWidth());
+}
+
+void TestYearView::focusAndMarkerAreVisible()
+{
+    frmAasta w(nullptr);
+    w.ShowYear(tallinn(2026));
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    // The frame of the chart that has the keyboard differs from the other's.
+    w.chtAasta->setFocus();
+    QTRY_VERIFY(w.chtAasta->hasFocus());
+    const QImage focused = w.chtAasta->grab().toImage();
+    w.chtPäevaPikkus->setFocus();
+    QTRY_VERIFY(w.chtPäevaPikkus->hasFocus());
+    const QImage unfocused = w.chtAasta->grab().toImage();
+    QVERIFY(focused.pixelColor(1, focused.height() / 2) != unfocused.pixelColor(1, unfocused.height() / 2));
+
+    // The date's line is seen on the night (dark) and on the day (light): it
+    // is drawn dark with a light edge.
+    w.SetMarker(171);
+    QChart *chart = w.chtAasta->chart();
+    const QImage picture = w.chtAasta->viewport()->grab().toImage();
+    const auto at = [&](double hours) {
+        const QPointF inChart = chart->mapToPosition(QPointF(171.5, hours));
+        return picture.pixelColor(w.chtAasta->mapFromScene(chart->mapToScene(inChart)));
+    };
+    for (const double hours : {1.0, 12.0}) {
+        const QColor line = at(hours);
+        QVERIFY2(line.lightness() < 80, qPrintable(u"at %1 h: %2"_s.arg(hours).arg(line.name())));
+    }
 }
 
 void TestYearView::tableFollowsTheMarker()
