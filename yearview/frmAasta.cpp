@@ -14,6 +14,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
@@ -71,8 +72,15 @@ void frmAasta::buildLayout()
     tabAasta->setObjectName(u"tabAasta"_s);
     tabAasta->setAccessibleName(u"Ülevaate vaated"_s);
 
+    // On a small screen the page scrolls rather than cut the charts short.
+    auto *page = new QScrollArea;
+    page->setObjectName(u"tabGraafik"_s);
+    page->setWidgetResizable(true);
+    page->setFrameShape(QFrame::NoFrame);
+    page->setFocusPolicy(Qt::NoFocus);
     auto *pageChart = new QWidget;
-    pageChart->setObjectName(u"tabGraafik"_s);
+    pageChart->setObjectName(u"fraGraafikJaNäit"_s);
+    page->setWidget(pageChart);
     fraGraafik = new QWidget(pageChart);
     fraGraafik->setObjectName(u"fraGraafik"_s);
     chtAasta = yearview::chartView(fraGraafik, u"chtAasta"_s, u"Päikese aeg aasta jooksul"_s);
@@ -91,7 +99,7 @@ void frmAasta::buildLayout()
     auto *pageLayout = new QVBoxLayout(pageChart);
     pageLayout->addWidget(fraGraafik, 1);
     pageLayout->addWidget(lblNäit);
-    tabAasta->addTab(pageChart, u"&Graafik"_s);
+    tabAasta->addTab(page, u"&Graafik"_s);
 
     tblAasta = new QTableView;
     tblAasta->setObjectName(u"tblAasta"_s);
@@ -167,6 +175,8 @@ void frmAasta::ShowYear(const yearview::YearRequest &request)
     buildYearChart();
     buildDayLengthChart();
     yearview::alignLegends({chtAasta->chart(), chtPäevaPikkus->chart()});
+    for (QChartView *view : {chtAasta, chtPäevaPikkus})
+        view->setMinimumSize(yearview::minimumChartSize(view->chart()));
     marker_ = -1;
     SetMarker(observationIndex_);
 }

@@ -10,6 +10,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
+#include <QSize>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -59,18 +60,64 @@ double spillOver(const DayRow *previous, int k)
     return to && *to > 24 ? std::min(*to - 24, 24.0) : 0;
 }
 
+// Labels every `step` months, each centred on its span; the last span ends
+// with the year.
+void setMonthCategories(QCategoryAxis *axis, const yearview::YearData &data, int step)
+{
+    for (const QString &label : axis->categoriesLabels())
+        axis->remove(label);
+    int first = 1;
+    for (std::size_t i = 0; i < data.rows.size(); ++i) {
+        const QDate &date = data.rows[i].date;
+        const bool last = i + 1 == data.rows.size();
+        if (date.day() == date.daysInMonth() && (date.month() - first + 1 == step || last)) {
+            axis->append(yearview::monthAbbreviation(first), double(i + 1));
+            first = date.month() + 1;
+        }
+    }
+}
+
 QCategoryAxis *monthAxis(const yearview::YearData &data)
 {
     auto *axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
     axis->setRange(0, double(data.rows.size()));
-    for (std::size_t i = 0; i < data.rows.size(); ++i) {
-        const QDate &date = data.rows[i].date;
-        if (date.day() == date.daysInMonth())
-            axis->append(yearview::monthAbbreviation(date.month()), double(i + 1));
-    }
+    setMonthCategories(axis, data, 1);
     axis->setGridLineVisible(true);
     return axis;
+}
+
+// As the plot shrinks, fewer and wider month spans and fewer hours, so that
+// no label has to be cut short.
+void fitAxesToPlot(QChart *chart, QCategoryAxis *months, QValueAxis *hours, const yearview::YearData &data)
+{
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, [=, &data](const QRectF &plot) {
+        const QFontMetrics metrics(months->labelsFont());
+        int widest = 0;
+        for (int m = 1; m <= 12; ++m)
+            widest = std::max(widest, metrics.horizontalAdvance(yearview::monthAbbreviation(m)));
+        int step = 12;
+        for (const int candidate : {1, 2, 3, 4, 6}) {
+            if (plot.width() * candidate / 12 >= widest + metrics.height()) {
+                step = candidate;
+                break;
+            }
+        }
+        if (months->property("monthStep").toInt() != step) {
+            months->setProperty("monthStep", step);
+            setMonthCategories(months, data, step);
+        }
+        const int maxTicks = hours->property("maxTicks").toInt();
+        int ticks = 3;
+        for (const int candidate : {9, 7, 5}) {
+            if (candidate <= maxTicks && plot.height() / (candidate - 1) >= metrics.height() * 1.5) {
+                ticks = candidate;
+                break;
+            }
+        }
+        if (hours->tickCount() != ticks)
+            hours->setTickCount(ticks);
+    });
 }
 
 void placeLegend(QChart *chart)
@@ -88,7 +135,7 @@ int legendWidth(QChart *chart)
     for (QLegendMarker *marker : chart->legend()->markers())
         if (marker->isVisible())
             widest = std::max(widest, metrics.horizontalAdvance(marker->label()));
-    return widest + metrics.height() * 3;
+    return widest + metrics.height() * 7;
 }
 
 QValueAxis *hourAxis(const QString &title)
@@ -96,6 +143,7 @@ QValueAxis *hourAxis(const QString &title)
     auto *axis = new QValueAxis;
     axis->setRange(0, 24);
     axis->setTickCount(9);
+    axis->setProperty("maxTicks", 9);
     axis->setLabelFormat(u"%02.0f:00"_s);
     axis->setTitleText(title);
     return axis;
@@ -106,6 +154,20 @@ void attach(QChart *chart, QAbstractSeries *series, QAbstractAxis *x, QAbstractA
     chart->addSeries(series);
     series->attachAxis(x);
     series->attachAxis(y);
+}
+
+// A shaded band's entry is a swatch of its colour.
+void attachBand(QChart *chart, QAreaSeries *band, const QColor &color, QAbstractAxis *x, QAbstractAxis *y)
+{
+    band->setColor(color);
+    band->setBorderColor(color);
+    band->setPen(Qt::NoPen);
+    attach(chart, band, x, y);
+    for (QLegendMarker *marker : chart->legend()->markers(band)) {
+        marker->setShape(QLegend::MarkerShapeRectangle);
+        marker->setBrush(color);
+        marker->setPen(QPen(Qt::darkGray, 1));
+    }
 }
 
 void hideFromLegend(QChart *chart, QAbstractSeries *series)
@@ -189,13 +251,12 @@ QChart *yearview::yearChart(const YearData &data, int observationIndex, std::vec
     QValueAxis *y = hourAxis(u"kellaaeg"_s);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
+    fitAxesToPlot(chart, x, y, data);
 
     // The plot's background is the night; it gets its entry in the legend.
     auto *night = new QAreaSeries(new QLineSeries(chart));
     night->setName(u"öö"_s);
-    night->setColor(kNight);
-    night->setBorderColor(kNight);
-    attach(chart, night, x, y);
+    attachBand(chart, night, kNight, x, y);
 
     const std::size_t n = data.rows.size();
     for (int k = 0; k < yearview::kThresholdCount; ++k) {
@@ -218,10 +279,7 @@ QChart *yearview::yearChart(const YearData &data, int observationIndex, std::vec
             upperSeries->replace(upper);
             auto *band = new QAreaSeries(upperSeries, lowerSeries);
             band->setName(kShadeName[k]);
-            band->setColor(kShade[k]);
-            band->setBorderColor(kShade[k]);
-            band->setPen(Qt::NoPen);
-            attach(chart, band, x, y);
+            attachBand(chart, band, kShade[k], x, y);
             if (!named)
                 hideFromLegend(chart, band);
         };
@@ -267,8 +325,10 @@ QChart *yearview::dayLengthChart(const YearData &data, std::vector<QLineSeries *
     QCategoryAxis *x = monthAxis(data);
     QValueAxis *y = hourAxis(u"tundi"_s);
     y->setTickCount(5);
+    y->setProperty("maxTicks", 5);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
+    fitAxesToPlot(chart, x, y, data);
     std::vector<std::optional<double>> hours(data.rows.size());
     for (std::size_t i = 0; i < hours.size(); ++i)
         hours[i] = data.rows[i].dayLengthSeconds / 3600.0;
@@ -286,4 +346,19 @@ void yearview::alignLegends(const std::vector<QChart *> &charts)
         chart->legend()->setMinimumWidth(width);
         chart->legend()->setMaximumWidth(width);
     }
+}
+
+QSize yearview::minimumChartSize(QChart *chart)
+{
+    const QFontMetrics legend(chart->legend()->font());
+    const QFontMetrics title(chart->titleFont());
+    int entries = 0;
+    for (QLegendMarker *marker : chart->legend()->markers())
+        entries += marker->isVisible() ? 1 : 0;
+    // An entry is a line of text with some room above and below.
+    const int legendHeight = entries * (legend.height() + legend.height() / 2 + 2) + legend.height();
+    const int height = title.height() * 2 + std::max(legendHeight, legend.height() * 8) + legend.height() * 2;
+    const int width = int(chart->legend()->maximumWidth()) + legend.horizontalAdvance(u"00:00"_s) * 2
+        + title.horizontalAdvance(chart->title()) / 2;
+    return {width, height};
 }

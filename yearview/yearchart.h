@@ -11,6 +11,7 @@
 class QChart;
 class QChartView;
 class QLineSeries;
+class QSize;
 class QWidget;
 
 namespace yearview {
@@ -27,5 +28,8 @@ QChart *dayLengthChart(const YearData &data, std::vector<QLineSeries *> &markers
 // Gives the charts' legends one width, that of the widest entry, so that their
 // plot areas (and dates) line up.
 void alignLegends(const std::vector<QChart *> &charts);
+// The least size at which the chart's legend shows every entry and its title
+// and labels are whole.
+QSize minimumChartSize(QChart *chart);
 
 }  // namespace yearview

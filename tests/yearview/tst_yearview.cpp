@@ -6,11 +6,13 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -99,6 +101,8 @@ private slots:
     void withoutZoneDataTheClockIsUtc();
     void chartsTellTheirLines();
     void focusAndMarkerAreVisible();
+    void fitsSmallScreens_data();
+    void fitsSmallScreens();
     void tableFollowsTheMarker();
     void mousePointsAtADate();
     void secondRequestReusesTheWindow();
@@ -754,6 +758,45 @@ void TestYearView::focusAndMarkerAreVisible()
     for (const double hours : {1.0, 12.0}) {
         const QColor line = at(hours);
         QVERIFY2(line.lightness() < 80, qPrintable(u"at %1 h: %2"_s.arg(hours).arg(line.name())));
+    }
+}
+
+void TestYearView::fitsSmallScreens_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("640 x 480, 90 %") << QSize(576, 432);
+    QTest::newRow("1600 x 1000 at scale 2, 90 %") << QSize(720, 450);
+    QTest::newRow("the first size") << QSize();
+}
+
+void TestYearView::fitsSmallScreens()
+{
+    QFETCH(QSize, size);
+    frmAasta w(nullptr);
+    w.ShowYear(tallinn(2026));
+    const QRect available = w.screen()->availableGeometry();
+    QVERIFY(w.width() <= available.width() * 0.9 + 1 && w.height() <= available.height() * 0.9 + 1);
+    if (size.isValid())
+        w.resize(size);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::qWait(50);
+    QCOMPARE(w.size(), size.isValid() ? size : w.size());
+    for (QPushButton *button : {w.cmdSalvestaTabel, w.cmdSalvestaPilt, w.cmdSulge})
+        QVERIFY2(w.rect().contains(QRect(button->mapTo(&w, QPoint(0, 0)), button->size())),
+                 qPrintable(button->objectName()));
+    for (QChartView *view : {w.chtAasta, w.chtPäevaPikkus}) {
+        // Every text the chart draws is whole, and the legend shows every entry.
+        QStringList shown;
+        for (QGraphicsItem *item : view->scene()->items()) {
+            if (auto *text = dynamic_cast<QGraphicsTextItem *>(item); text && text->isVisible()) {
+                shown << text->toPlainText();
+                QVERIFY2(!text->toPlainText().contains(u'…'), qPrintable(text->toPlainText()));
+            }
+        }
+        for (QLegendMarker *marker : view->chart()->legend()->markers())
+            if (marker->isVisible())
+                QVERIFY2(shown.contains(marker->label()), qPrintable(marker->label()));
     }
 }
 
