@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "yearview/frmAasta.h"
 
-#include <QAccessible>
 #include <QChart>
 #include <QChartView>
 #include <QDir>
@@ -16,8 +15,10 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -116,6 +117,11 @@ void frmAasta::buildLayout()
     tblAasta->horizontalHeader()->setResizeContentsPrecision(20);
     tblAasta->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabAasta->addTab(tblAasta, u"&Tabel"_s);
+    // The tab bar's scroll buttons, shown when the tabs do not fit, in Estonian.
+    const QList<QToolButton *> scrolls = tabAasta->tabBar()->findChildren<QToolButton *>();
+    for (QToolButton *scroll : scrolls)
+        scroll->setAccessibleName(scroll->arrowType() == Qt::LeftArrow ? u"Keri vasakule"_s
+                                                                       : u"Keri paremale"_s);
 
     cmdSalvestaTabel = new QPushButton(u"Salvesta ta&bel..."_s, this);
     cmdSalvestaTabel->setObjectName(u"cmdSalvestaTabel"_s);
@@ -209,12 +215,10 @@ void frmAasta::SetMarker(int index)
     showTableRow();
     const QString text = yearview::readoutText(data_, index);
     lblNäit->setText(text);
-    // A screen reader on a chart hears the date it moves to, once.
-    for (QChartView *view : {chtAasta, chtPäevaPikkus}) {
+    // A screen reader on a chart hears the date it moves to, once: setting
+    // the description tells it.
+    for (QChartView *view : {chtAasta, chtPäevaPikkus})
         view->setAccessibleDescription(text);
-        QAccessibleEvent changed(view, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
 }
 
 void frmAasta::showTableRow()

@@ -236,6 +236,10 @@ QChartView *yearview::chartView(QWidget *parent, const QString &name, const QStr
     view->setFocusPolicy(Qt::StrongFocus);
     view->setRubberBand(QChartView::NoRubberBand);
     view->viewport()->setMouseTracking(true);
+    // The view takes the focus itself; a viewport that passes it on would be
+    // reported as focused beside the view.
+    view->viewport()->setFocusProxy(nullptr);
+    view->viewport()->setFocusPolicy(Qt::NoFocus);
     return view;
 }
 

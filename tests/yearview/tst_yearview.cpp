@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -678,6 +679,30 @@ void TestYearView::screenReaderReadsTheReadout()
         const QString readout = w.lblNäit->text();
         QCOMPARE(QAccessible::queryAccessibleInterface(w.chtAasta)->text(QAccessible::Description), readout);
         QCOMPARE(QAccessible::queryAccessibleInterface(w.lblNäit)->text(QAccessible::Name), readout);
+    }
+    // One object is focused: the chart.
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.chtAasta->setFocus();
+    QStringList focused;
+    const std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *a) {
+        // The toolkit reports the current page tab as focused whatever has
+        // the focus; that is left to it.
+        if (a->state().focused && a->role() != QAccessible::PageTab)
+            focused << a->text(QAccessible::Name) + u'/'
+                    + (a->object() ? a->object()->metaObject()->className() : "") + u'/'
+                    + (a->object() ? a->object()->objectName() : QString());
+        if (a->role() != QAccessible::Table)
+            for (int i = 0; i < a->childCount(); ++i)
+                walk(a->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(&w));
+    QCOMPARE(focused, QStringList{u"Päikese aeg aasta jooksul/QChartView/chtAasta"_s});
+    // Nothing of the toolkit's English: the tab bar's scroll buttons.
+    const QList<QWidget *> controls = w.findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        QVERIFY2(!name.contains(u"Scroll"_s), qPrintable(name));
     }
 }
 
