@@ -6,6 +6,7 @@
 
 #include "shell/frmViga.h"
 #include "shell/owner_hold.h"
+#include "shell/pictures.h"
 
 namespace {
 int beeps = 0;
@@ -19,8 +20,10 @@ void Beep()
 
 int beepCount() { return beeps; }
 
-void ShowNotice(QWidget *owner, const QString &title, const QString &line1, const QString &line2,
-                const QString &line3)
+namespace {
+
+void showDialog(QWidget *owner, const QPixmap &sign, const QString &title, const QString &line1,
+                const QString &line2, const QString &line3)
 {
     Beep();
     const OwnerHold hold(owner);
@@ -30,6 +33,22 @@ void ShowNotice(QWidget *owner, const QString &title, const QString &line1, cons
     dialog->lblEsimene->setText(line1);
     dialog->lblTeine->setText(line2);
     dialog->lblKolmas->setText(line3);
+    if (!sign.isNull())
+        dialog->Image1->setPixmap(sign);
     dialog->exec();
     hold.giveInputBack();
+}
+
+}  // namespace
+
+void ShowNotice(QWidget *owner, const QString &title, const QString &line1, const QString &line2,
+                const QString &line3)
+{
+    showDialog(owner, QPixmap(), title, line1, line2, line3);
+}
+
+void ShowWarning(QWidget *owner, const QString &title, const QString &line1, const QString &line2,
+                 const QString &line3)
+{
+    showDialog(owner, pictures::warning(32), title, line1, line2, line3);
 }

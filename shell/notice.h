@@ -9,6 +9,10 @@ class QWidget;
 
 void ShowNotice(QWidget *owner, const QString &title, const QString &line1, const QString &line2 = QString(),
                 const QString &line3 = QString());
+// The same with the warning sign instead of the information sign: for a
+// failure the user has to act on, such as a file that could not be written.
+void ShowWarning(QWidget *owner, const QString &title, const QString &line1, const QString &line2 = QString(),
+                 const QString &line3 = QString());
 
 // Every beep of the program goes through here, so that tests can hear it
 // (QApplication::beep() is silent on the offscreen platform).

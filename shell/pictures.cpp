@@ -93,6 +93,27 @@ QPixmap information(int sizePx)
     return pm;
 }
 
+QPixmap warning(int sizePx)
+{
+    QPixmap pm = blank(sizePx);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(sizePx / 32.0, sizePx / 32.0);
+    QPainterPath triangle;
+    triangle.moveTo(16, 2);
+    triangle.lineTo(30.5, 28.5);
+    triangle.lineTo(1.5, 28.5);
+    triangle.closeSubpath();
+    p.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(255, 210, 0));
+    p.drawPath(triangle);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRect(QRectF(14.5, 10, 3, 11));
+    p.drawEllipse(QPointF(16, 24.5), 1.8, 1.8);
+    return pm;
+}
+
 QIcon sunIcon()
 {
     QIcon icon;

@@ -9,6 +9,7 @@ namespace pictures {
 QPixmap sun(int sizePx = 32);  // yellow sun with pointed rays: the program's icon
 QPixmap snowflake(int sizePx = 32);  // cyan snowflake
 QPixmap information(int sizePx = 32);  // white speech bubble, grey shadow, blue "i"
+QPixmap warning(int sizePx = 32);  // yellow triangle, black "!"
 QIcon sunIcon();  // the sun at 16 and 32 pixels
 QIcon snowflakeIcon();
 

@@ -1,46 +1,61 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "yearview/frmAasta.h"
 
-#include <QAccessible>
 #include <QChart>
 #include <QChartView>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "shell/notice.h"
 #include "shell/twips.h"
 #include "yearview/yearchart.h"
-#include "yearview/yearexport.h"
 #include "yearview/yeartable.h"
 
 namespace {
 
 using namespace Qt::StringLiterals;
 
-// The window's first size: 15000 x 10500 twips.
+// The window's first size: 15000 x 10500 twips, or 90 % of the screen.
 constexpr int kWidthTwips = 15000, kHeightTwips = 10500;
+constexpr double kScreenShare = 0.9;
+
+// The folder last saved to, for the rest of the program's run.
+QString lastSaveFolder;
+
+// The chart's frame shows where the keyboard is.
+const QString kFocusFrame = u"QGraphicsView { border: 2px solid transparent; }"
+                            u" QGraphicsView:focus { border: 2px solid palette(highlight); }"_s;
 
 }  // namespace
 
 frmAasta::frmAasta(QWidget *owner)
     : QDialog(owner)
-    , askSavePath([this](const QString &caption, const QString &suggested, const QString &filter) {
-        return QFileDialog::getSaveFileName(this, caption, suggested, filter);
-    })
+    , askSavePath(
+          [this](const QString &caption, const QString &suggested, const QString &filter, QString *chosen) {
+              return QFileDialog::getSaveFileName(this, caption, suggested, filter, chosen);
+          })
 {
     setObjectName(u"frmAasta"_s);
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setModal(false);
     buildLayout();
-    resize(toPixels(kWidthTwips, kHeightTwips));
+    fitToScreen();
     // The overview belongs to the main window: it closes when that closes.
     if (owner)
         owner->installEventFilter(this);
@@ -58,13 +73,19 @@ void frmAasta::buildLayout()
     tabAasta->setObjectName(u"tabAasta"_s);
     tabAasta->setAccessibleName(u"Ülevaate vaated"_s);
 
+    // On a small screen the page scrolls rather than cut the charts short.
+    auto *page = new QScrollArea;
+    page->setObjectName(u"tabGraafik"_s);
+    page->setWidgetResizable(true);
+    page->setFrameShape(QFrame::NoFrame);
+    page->setFocusPolicy(Qt::NoFocus);
     auto *pageChart = new QWidget;
-    pageChart->setObjectName(u"tabGraafik"_s);
+    pageChart->setObjectName(u"fraGraafikJaNäit"_s);
+    page->setWidget(pageChart);
     fraGraafik = new QWidget(pageChart);
     fraGraafik->setObjectName(u"fraGraafik"_s);
-    chtAasta = yearview::chartView(fraGraafik, u"chtAasta"_s,
-                                   u"Aasta graafik: koit, päikesetõus, keskpäev, loojang, hämarik"_s);
-    chtPäevaPikkus = yearview::chartView(fraGraafik, u"chtPäevaPikkus"_s, u"Päeva pikkuse graafik"_s);
+    chtAasta = yearview::chartView(fraGraafik, u"chtAasta"_s, u"Päikese aeg aasta jooksul"_s);
+    chtPäevaPikkus = yearview::chartView(fraGraafik, u"chtPäevaPikkus"_s, u"Päeva pikkus"_s);
     auto *charts = new QVBoxLayout(fraGraafik);
     charts->setContentsMargins(0, 0, 0, 0);
     charts->addWidget(chtAasta, 2);
@@ -74,12 +95,12 @@ void frmAasta::buildLayout()
     lblNäit->setObjectName(u"lblNäit"_s);
     lblNäit->setWordWrap(true);
     lblNäit->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblNäit->setAccessibleName(u"Valitud päev"_s);
+    // No name of its own: a screen reader reads the readout itself.
     lblNäit->setMinimumHeight(toPixels(0, 600).height());
     auto *pageLayout = new QVBoxLayout(pageChart);
     pageLayout->addWidget(fraGraafik, 1);
     pageLayout->addWidget(lblNäit);
-    tabAasta->addTab(pageChart, u"&Graafik"_s);
+    tabAasta->addTab(page, u"&Graafik"_s);
 
     tblAasta = new QTableView;
     tblAasta->setObjectName(u"tblAasta"_s);
@@ -96,6 +117,11 @@ void frmAasta::buildLayout()
     tblAasta->horizontalHeader()->setResizeContentsPrecision(20);
     tblAasta->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabAasta->addTab(tblAasta, u"&Tabel"_s);
+    // The tab bar's scroll buttons, shown when the tabs do not fit, in Estonian.
+    const QList<QToolButton *> scrolls = tabAasta->tabBar()->findChildren<QToolButton *>();
+    for (QToolButton *scroll : scrolls)
+        scroll->setAccessibleName(scroll->arrowType() == Qt::LeftArrow ? u"Keri vasakule"_s
+                                                                       : u"Keri paremale"_s);
 
     cmdSalvestaTabel = new QPushButton(u"Salvesta ta&bel..."_s, this);
     cmdSalvestaTabel->setObjectName(u"cmdSalvestaTabel"_s);
@@ -121,9 +147,13 @@ void frmAasta::buildLayout()
     layout->addLayout(buttons);
 
     for (QChartView *view : {chtAasta, chtPäevaPikkus}) {
+        view->setStyleSheet(kFocusFrame);
         view->installEventFilter(this);
         view->viewport()->installEventFilter(this);
     }
+    // The hidden table keeps no current cell, which a screen reader would
+    // count as focused beside the chart.
+    connect(tabAasta, &QTabWidget::currentChanged, this, &frmAasta::showTableRow);
     connect(cmdSalvestaTabel, &QPushButton::clicked, this, &frmAasta::cmdSalvestaTabel_Click);
     connect(cmdSalvestaPilt, &QPushButton::clicked, this, &frmAasta::cmdSalvestaPilt_Click);
     connect(cmdSulge, &QPushButton::clicked, this, &QDialog::close);
@@ -150,23 +180,19 @@ void frmAasta::ShowYear(const yearview::YearRequest &request)
     markers_.clear();
     buildYearChart();
     buildDayLengthChart();
+    yearview::alignLegends({chtAasta->chart(), chtPäevaPikkus->chart()});
+    for (QChartView *view : {chtAasta, chtPäevaPikkus})
+        view->setMinimumSize(yearview::minimumChartSize(view->chart()));
     marker_ = -1;
     SetMarker(observationIndex_);
 }
 
 void frmAasta::buildYearChart()
 {
-    QLineSeries *marker = nullptr;
-    setChart(chtAasta, yearview::yearChart(data_, observationIndex_, marker));
-    markers_.push_back(marker);
+    setChart(chtAasta, yearview::yearChart(data_, observationIndex_, markers_));
 }
 
-void frmAasta::buildDayLengthChart()
-{
-    QLineSeries *marker = nullptr;
-    setChart(chtPäevaPikkus, yearview::dayLengthChart(data_, marker));
-    markers_.push_back(marker);
-}
+void frmAasta::buildDayLengthChart() { setChart(chtPäevaPikkus, yearview::dayLengthChart(data_, markers_)); }
 
 void frmAasta::setChart(QChartView *view, QChart *chart)
 {
@@ -186,18 +212,34 @@ void frmAasta::SetMarker(int index)
     marker_ = index;
     for (QLineSeries *line : markers_)
         line->replace({{index + 0.5, 0}, {index + 0.5, 24}});
-    if (tblAasta->currentIndex().row() != index)
-        tblAasta->setCurrentIndex(model_->index(index, 0));
+    showTableRow();
     const QString text = yearview::readoutText(data_, index);
     lblNäit->setText(text);
-    // A screen reader on the chart hears the date it moves to.
-    for (QChartView *view : {chtAasta, chtPäevaPikkus}) {
+    // A screen reader on a chart hears the date it moves to, once: setting
+    // the description tells it.
+    for (QChartView *view : {chtAasta, chtPäevaPikkus})
         view->setAccessibleDescription(text);
-        QAccessibleEvent changed(view, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
+}
+
+void frmAasta::showTableRow()
+{
+    if (tabAasta->currentWidget() != tblAasta) {
+        tblAasta->selectionModel()->clearCurrentIndex();
+        return;
     }
-    QAccessibleEvent changed(lblNäit, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    if (marker_ >= 0 && tblAasta->currentIndex().row() != marker_)
+        tblAasta->setCurrentIndex(model_->index(marker_, 0));
+}
+
+void frmAasta::fitToScreen()
+{
+    QSize size = toPixels(kWidthTwips, kHeightTwips);
+    if (const QScreen *place = screen()) {
+        const QSize available = place->availableGeometry().size();
+        size = size.boundedTo(
+            QSize(int(available.width() * kScreenShare), int(available.height() * kScreenShare)));
+    }
+    resize(size);
 }
 
 bool frmAasta::chartKey(int key)
@@ -250,27 +292,44 @@ bool frmAasta::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+QString frmAasta::saveFolder()
+{
+    if (!lastSaveFolder.isEmpty())
+        return lastSaveFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 void frmAasta::cmdSalvestaTabel_Click()
 {
-    const QString suggested = u"päike-%1.csv"_s.arg(data_.request.year);
-    const QString path = askSavePath(u"Salvesta tabel"_s, suggested, u"CSV-tabel (*.csv)"_s);
-    if (!path.isEmpty())
-        SaveTable(path);
+    const QString suggested = QDir(saveFolder()).filePath(yearview::fileBaseName(data_.request) + u".csv"_s);
+    QString chosen;
+    const QString path = askSavePath(u"Salvesta tabel"_s, suggested, u"CSV-tabel (*.csv)"_s, &chosen);
+    if (path.isEmpty())
+        return;
+    lastSaveFolder = QFileInfo(path).absolutePath();
+    SaveTable(yearview::withExtension(path, u"csv"_s));
 }
 
 void frmAasta::cmdSalvestaPilt_Click()
 {
-    const QString suggested = u"päike-%1.png"_s.arg(data_.request.year);
-    const QString path = askSavePath(u"Salvesta pilt"_s, suggested, u"PNG-pilt (*.png);;SVG-pilt (*.svg)"_s);
-    if (!path.isEmpty())
-        SavePicture(path);
+    const QString png = u"PNG-pilt (*.png)"_s, svg = u"SVG-pilt (*.svg)"_s;
+    const QString suggested = QDir(saveFolder()).filePath(yearview::fileBaseName(data_.request) + u".png"_s);
+    QString chosen = png;
+    const QString path = askSavePath(u"Salvesta pilt"_s, suggested, png + u";;"_s + svg, &chosen);
+    if (path.isEmpty())
+        return;
+    lastSaveFolder = QFileInfo(path).absolutePath();
+    const yearview::PictureFormat format = yearview::formatOfFilter(chosen);
+    SavePicture(yearview::withExtension(path, format == yearview::PictureFormat::Svg ? u"svg"_s : u"png"_s),
+                format);
 }
 
 bool frmAasta::SaveTable(const QString &path) { return yearview::saveTable(this, path, data_); }
 
-bool frmAasta::SavePicture(const QString &path)
+bool frmAasta::SavePicture(const QString &path, yearview::PictureFormat format)
 {
-    return yearview::savePicture(fraGraafik, path, windowTitle());
+    return yearview::savePicture(fraGraafik, path, format, yearview::pictureTitle(data_));
 }
 
 frmAasta *yearview::showOverview(QWidget *owner, const YearRequest &request)
@@ -286,5 +345,7 @@ frmAasta *yearview::showOverview(QWidget *owner, const YearRequest &request)
     overview->show();
     overview->raise();
     overview->activateWindow();
+    if (overview->data().clock.zoneDataMissing)
+        ShowWarning(overview, overview->windowTitle(), yearview::kZoneDataMissingText);
     return overview;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "yearview/yeardata.h"
+#include "yearview/yearexport.h"
 
 class QChart;
 class QChartView;
@@ -46,11 +47,14 @@ public:
     // Write the file, or report in a notice why it could not be written; an
     // existing file is replaced only by a complete new one.
     bool SaveTable(const QString &path);
-    bool SavePicture(const QString &path);  // PNG, or SVG by the name's ending
+    bool SavePicture(const QString &path, yearview::PictureFormat format);
 
-    // Asks for the name of a file to write (caption, suggested name, filter);
-    // empty when cancelled. Tests replace it.
-    std::function<QString(const QString &, const QString &, const QString &)> askSavePath;
+    // Asks for the name of a file to write (caption, suggested path, filters,
+    // the chosen filter back); empty when cancelled. Tests replace it.
+    std::function<QString(const QString &, const QString &, const QString &, QString *)> askSavePath;
+    // Where the save dialog opens: the folder last saved to while the program
+    // runs, else the documents folder, else home.
+    static QString saveFolder();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,6 +64,8 @@ private:
     void buildYearChart();
     void buildDayLengthChart();
     bool chartKey(int key);
+    void showTableRow();
+    void fitToScreen();
     void pointAt(QChartView *view, const QPoint &position);
     static void setChart(QChartView *view, QChart *chart);
 

@@ -5,13 +5,14 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
+#include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
+#include <QSize>
 #include <QValueAxis>
 #include <algorithm>
-
-#include "shell/twips.h"
 
 namespace {
 
@@ -59,30 +60,82 @@ double spillOver(const DayRow *previous, int k)
     return to && *to > 24 ? std::min(*to - 24, 24.0) : 0;
 }
 
+// Labels every `step` months, each centred on its span; the last span ends
+// with the year.
+void setMonthCategories(QCategoryAxis *axis, const yearview::YearData &data, int step)
+{
+    for (const QString &label : axis->categoriesLabels())
+        axis->remove(label);
+    int first = 1;
+    for (std::size_t i = 0; i < data.rows.size(); ++i) {
+        const QDate &date = data.rows[i].date;
+        const bool last = i + 1 == data.rows.size();
+        if (date.day() == date.daysInMonth() && (date.month() - first + 1 == step || last)) {
+            axis->append(yearview::monthAbbreviation(first), double(i + 1));
+            first = date.month() + 1;
+        }
+    }
+}
+
 QCategoryAxis *monthAxis(const yearview::YearData &data)
 {
     auto *axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
     axis->setRange(0, double(data.rows.size()));
-    for (std::size_t i = 0; i < data.rows.size(); ++i) {
-        const QDate &date = data.rows[i].date;
-        if (date.day() == date.daysInMonth())
-            axis->append(yearview::monthAbbreviation(date.month()), double(i + 1));
-    }
+    setMonthCategories(axis, data, 1);
     axis->setGridLineVisible(true);
     return axis;
 }
 
-// Both charts keep their legends in a column of the same width on the right,
-// so that their plot areas (and dates) line up.
-constexpr int kLegendWidthTwips = 3000;
+// As the plot shrinks, fewer and wider month spans and fewer hours, so that
+// no label has to be cut short.
+void fitAxesToPlot(QChart *chart, QCategoryAxis *months, QValueAxis *hours, const yearview::YearData &data)
+{
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, [=, &data](const QRectF &plot) {
+        const QFontMetrics metrics(months->labelsFont());
+        int widest = 0;
+        for (int m = 1; m <= 12; ++m)
+            widest = std::max(widest, metrics.horizontalAdvance(yearview::monthAbbreviation(m)));
+        int step = 12;
+        for (const int candidate : {1, 2, 3, 4, 6}) {
+            if (plot.width() * candidate / 12 >= widest + metrics.height()) {
+                step = candidate;
+                break;
+            }
+        }
+        if (months->property("monthStep").toInt() != step) {
+            months->setProperty("monthStep", step);
+            setMonthCategories(months, data, step);
+        }
+        const int maxTicks = hours->property("maxTicks").toInt();
+        int ticks = 3;
+        for (const int candidate : {9, 7, 5}) {
+            if (candidate <= maxTicks && plot.height() / (candidate - 1) >= metrics.height() * 1.5) {
+                ticks = candidate;
+                break;
+            }
+        }
+        if (hours->tickCount() != ticks)
+            hours->setTickCount(ticks);
+    });
+}
 
 void placeLegend(QChart *chart)
 {
-    const int width = twipsToPixels(kLegendWidthTwips);
     chart->legend()->setAlignment(Qt::AlignRight);
-    chart->legend()->setMinimumWidth(width);
-    chart->legend()->setMaximumWidth(width);
+    // A line's entry is drawn as a piece of that line, dashed where it is dashed.
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+}
+
+// The legend's widest entry: its text, the sample beside it and the padding.
+int legendWidth(QChart *chart)
+{
+    const QFontMetrics metrics(chart->legend()->font());
+    int widest = 0;
+    for (QLegendMarker *marker : chart->legend()->markers())
+        if (marker->isVisible())
+            widest = std::max(widest, metrics.horizontalAdvance(marker->label()));
+    return widest + metrics.height() * 7;
 }
 
 QValueAxis *hourAxis(const QString &title)
@@ -90,6 +143,7 @@ QValueAxis *hourAxis(const QString &title)
     auto *axis = new QValueAxis;
     axis->setRange(0, 24);
     axis->setTickCount(9);
+    axis->setProperty("maxTicks", 9);
     axis->setLabelFormat(u"%02.0f:00"_s);
     axis->setTitleText(title);
     return axis;
@@ -100,6 +154,20 @@ void attach(QChart *chart, QAbstractSeries *series, QAbstractAxis *x, QAbstractA
     chart->addSeries(series);
     series->attachAxis(x);
     series->attachAxis(y);
+}
+
+// A shaded band's entry is a swatch of its colour.
+void attachBand(QChart *chart, QAreaSeries *band, const QColor &color, QAbstractAxis *x, QAbstractAxis *y)
+{
+    band->setColor(color);
+    band->setBorderColor(color);
+    band->setPen(Qt::NoPen);
+    attach(chart, band, x, y);
+    for (QLegendMarker *marker : chart->legend()->markers(band)) {
+        marker->setShape(QLegend::MarkerShapeRectangle);
+        marker->setBrush(color);
+        marker->setPen(QPen(Qt::darkGray, 1));
+    }
 }
 
 void hideFromLegend(QChart *chart, QAbstractSeries *series)
@@ -125,6 +193,8 @@ void addCurve(QChart *chart, QAbstractAxis *x, QAbstractAxis *y, const QString &
         attach(chart, series, x, y);
         if (named)
             hideFromLegend(chart, series);
+        for (QLegendMarker *marker : chart->legend()->markers(series))
+            marker->setPen(pen);
         named = true;
         run.clear();
     };
@@ -147,6 +217,14 @@ QLineSeries *verticalLine(QChart *chart, QAbstractAxis *x, QAbstractAxis *y, con
     return series;
 }
 
+// The line of the date pointed at: dark with a light edge, so that it shows on
+// the night and on the day alike.
+void addMarker(QChart *chart, QAbstractAxis *x, QAbstractAxis *y, std::vector<QLineSeries *> &markers)
+{
+    markers.push_back(verticalLine(chart, x, y, QPen(QColor(255, 255, 255, 220), 4), 0.5));
+    markers.push_back(verticalLine(chart, x, y, QPen(QColor(20, 20, 20), 2), 0.5));
+}
+
 }  // namespace
 
 QChartView *yearview::chartView(QWidget *parent, const QString &name, const QString &accessibleName)
@@ -158,13 +236,17 @@ QChartView *yearview::chartView(QWidget *parent, const QString &name, const QStr
     view->setFocusPolicy(Qt::StrongFocus);
     view->setRubberBand(QChartView::NoRubberBand);
     view->viewport()->setMouseTracking(true);
+    // The view takes the focus itself; a viewport that passes it on would be
+    // reported as focused beside the view.
+    view->viewport()->setFocusProxy(nullptr);
+    view->viewport()->setFocusPolicy(Qt::NoFocus);
     return view;
 }
 
-QChart *yearview::yearChart(const YearData &data, int observationIndex, QLineSeries *&marker)
+QChart *yearview::yearChart(const YearData &data, int observationIndex, std::vector<QLineSeries *> &markers)
 {
     auto *chart = new QChart;
-    chart->setTitle(u"Päikese aeg seadusliku kella järgi"_s);
+    chart->setTitle(yearview::chartTitle(data));
     chart->setPlotAreaBackgroundBrush(kNight);
     chart->setPlotAreaBackgroundVisible(true);
     placeLegend(chart);
@@ -173,6 +255,12 @@ QChart *yearview::yearChart(const YearData &data, int observationIndex, QLineSer
     QValueAxis *y = hourAxis(u"kellaaeg"_s);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
+    fitAxesToPlot(chart, x, y, data);
+
+    // The plot's background is the night; it gets its entry in the legend.
+    auto *night = new QAreaSeries(new QLineSeries(chart));
+    night->setName(u"öö"_s);
+    attachBand(chart, night, kNight, x, y);
 
     const std::size_t n = data.rows.size();
     for (int k = 0; k < yearview::kThresholdCount; ++k) {
@@ -195,10 +283,7 @@ QChart *yearview::yearChart(const YearData &data, int observationIndex, QLineSer
             upperSeries->replace(upper);
             auto *band = new QAreaSeries(upperSeries, lowerSeries);
             band->setName(kShadeName[k]);
-            band->setColor(kShade[k]);
-            band->setBorderColor(kShade[k]);
-            band->setPen(Qt::NoPen);
-            attach(chart, band, x, y);
+            attachBand(chart, band, kShade[k], x, y);
             if (!named)
                 hideFromLegend(chart, band);
         };
@@ -221,34 +306,63 @@ QChart *yearview::yearChart(const YearData &data, int observationIndex, QLineSer
         approxRise[i] = data.rows[i].approxSunriseHours;
         approxSet[i] = data.rows[i].approxSunsetHours;
     }
-    QPen dashedRise(kSunrise.darker(140), 1, Qt::DashLine), dashedSet(kSunset.darker(140), 1, Qt::DashLine);
-    addCurve(chart, x, y, u"tõus akna arvutuses"_s, dashedRise, approxRise);
-    addCurve(chart, x, y, u"loojang akna arvutuses"_s, dashedSet, approxSet);
+    QPen dashedRise(kSunrise.darker(140), 1.5, Qt::DashLine),
+        dashedSet(kSunset.darker(140), 1.5, Qt::DashLine);
+    addCurve(chart, x, y, u"ligikaudne tõus (põhiaken)"_s, dashedRise, approxRise);
+    addCurve(chart, x, y, u"ligikaudne loojang (põhiaken)"_s, dashedSet, approxSet);
 
     QLineSeries *observation
         = verticalLine(chart, x, y, QPen(QColor(220, 0, 120), 2), double(observationIndex) + 0.5);
     observation->setName(u"vaatluse kuupäev"_s);
     for (QLegendMarker *marker : chart->legend()->markers(observation))
         marker->setVisible(true);
-    marker = verticalLine(chart, x, y, QPen(Qt::white, 1, Qt::DotLine), 0.5);
+    addMarker(chart, x, y, markers);
     return chart;
 }
 
-QChart *yearview::dayLengthChart(const YearData &data, QLineSeries *&marker)
+QChart *yearview::dayLengthChart(const YearData &data, std::vector<QLineSeries *> &markers)
 {
     auto *chart = new QChart;
     chart->setTitle(u"Päeva pikkus"_s);
     placeLegend(chart);
     chart->setMargins(QMargins(4, 4, 4, 4));
     QCategoryAxis *x = monthAxis(data);
-    QValueAxis *y = hourAxis(u"tunde"_s);
+    QValueAxis *y = hourAxis(u"tundi"_s);
     y->setTickCount(5);
+    y->setProperty("maxTicks", 5);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
+    fitAxesToPlot(chart, x, y, data);
     std::vector<std::optional<double>> hours(data.rows.size());
     for (std::size_t i = 0; i < hours.size(); ++i)
         hours[i] = data.rows[i].dayLengthSeconds / 3600.0;
     addCurve(chart, x, y, u"päeva pikkus"_s, QPen(kSunrise, 2), hours);
-    marker = verticalLine(chart, x, y, QPen(Qt::darkGray, 1, Qt::DotLine), 0.5);
+    addMarker(chart, x, y, markers);
     return chart;
+}
+
+void yearview::alignLegends(const std::vector<QChart *> &charts)
+{
+    int width = 0;
+    for (QChart *chart : charts)
+        width = std::max(width, legendWidth(chart));
+    for (QChart *chart : charts) {
+        chart->legend()->setMinimumWidth(width);
+        chart->legend()->setMaximumWidth(width);
+    }
+}
+
+QSize yearview::minimumChartSize(QChart *chart)
+{
+    const QFontMetrics legend(chart->legend()->font());
+    const QFontMetrics title(chart->titleFont());
+    int entries = 0;
+    for (QLegendMarker *marker : chart->legend()->markers())
+        entries += marker->isVisible() ? 1 : 0;
+    // An entry is a line of text with some room above and below.
+    const int legendHeight = entries * (legend.height() + legend.height() / 2 + 2) + legend.height();
+    const int height = title.height() * 2 + std::max(legendHeight, legend.height() * 8) + legend.height() * 2;
+    const int width = int(chart->legend()->maximumWidth()) + legend.horizontalAdvance(u"00:00"_s) * 2
+        + title.horizontalAdvance(chart->title()) / 2;
+    return {width, height};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "yearview/yeardata.h"
 
+#include <QFileInfo>
 #include <QTimeZone>
 #include <cmath>
 
@@ -55,28 +56,69 @@ QString hms(qint64 seconds) { return QString::fromStdString(almanac::durationTex
 const QString kWeekdays[] = {u"esmaspäev"_s, u"teisipäev"_s, u"kolmapäev"_s, u"neljapäev"_s,
                              u"reede"_s,     u"laupäev"_s,   u"pühapäev"_s};
 
-// The text of one event in the readout.
-QString eventText(const DayRow &row, almanac::Event event, int threshold, bool closing)
+const QString kEventNames[almanac::kEventCount] = {
+    u"Astronoomilise hämariku algus"_s,
+    u"Navigatsioonilise hämariku algus"_s,
+    u"Tsiviilhämariku algus"_s,
+    u"Päikesetõus"_s,
+    u"Keskpäev"_s,
+    u"Päikeseloojang"_s,
+    u"Tsiviilhämariku lõpp"_s,
+    u"Navigatsioonilise hämariku lõpp"_s,
+    u"Astronoomilise hämariku lõpp"_s,
+};
+
+// The text of an event that does not happen on the date.
+QString missingEventText(const DayRow &row, int threshold, bool rising)
 {
-    if (const auto &hours = row.clockHours[std::size_t(event)])
-        return clockText(*hours);
     const Sky sky = row.sky[std::size_t(threshold)];
-    if (threshold == kThresholdCount - 1)
-        return QString::fromUtf8(sky == Sky::AboveAllDay ? solar::kPolarDayText : solar::kPolarNightText);
-    // A twilight that does not end has no dawn either: it lasts all night.
+    if (threshold == kThresholdCount - 1) {
+        if (sky == Sky::AboveAllDay)
+            return u"päike ei looju (polaarpäev)"_s;
+        if (sky == Sky::BelowAllDay)
+            return u"päike ei tõuse (polaaröö)"_s;
+        return rising ? u"päike ei tõuse"_s : u"päike ei looju"_s;
+    }
+    // The Sun stays above the altitude all night: the twilight lasts till morning.
     if (sky == Sky::AboveAllDay)
-        return closing ? u"ei lõpe"_s : u"kogu öö"_s;
+        return u"puudub (hämarik kogu öö)"_s;
     return u"puudub"_s;
+}
+
+// The file name's form of a place: lower case, words joined by hyphens.
+QString slug(const QString &name)
+{
+    QString out;
+    for (const QChar c : name.toLower()) {
+        if (c.isLetterOrNumber())
+            out += c;
+        else if (!out.isEmpty() && !out.endsWith(u'-'))
+            out += u'-';
+    }
+    while (out.endsWith(u'-'))
+        out.chop(1);
+    return out;
 }
 
 }  // namespace
 
-almanac::UtcOffsetAt overviewClock() { return legalClock(QTimeZone(kDefaultZoneId)); }
+OverviewClock overviewClock()
+{
+    // Qt reads the zone files itself; a system without them (or a $TZDIR
+    // without the zone) would give offsets of zero under the legal clock's name.
+    const QString folder = qEnvironmentVariable("TZDIR", u"/usr/share/zoneinfo"_s);
+    const QTimeZone zone(kDefaultZoneId);
+    if (!zone.isValid() || !QFileInfo(folder + u'/' + QLatin1StringView(kDefaultZoneId)).isReadable())
+        return {legalClock(QTimeZone::utc()), u"UTC"_s, true};
+    return {legalClock(zone), u"Eesti seaduslik aeg"_s, false};
+}
 
-YearData computeYear(const YearRequest &request, const almanac::UtcOffsetAt &offsetAt)
+YearData computeYear(const YearRequest &request, const OverviewClock &clock)
 {
     YearData data;
     data.request = request;
+    data.clock = clock;
+    const almanac::UtcOffsetAt &offsetAt = clock.offsetAt;
     data.days = almanac::yearTable(request.place, request.year);
     data.rows.reserve(data.days.size());
     for (const almanac::SolarDay &day : data.days) {
@@ -132,42 +174,47 @@ QString offsetText(int seconds)
         + twoDigits(magnitude / 60 % 60);
 }
 
-QString durationText(double seconds) { return hms(std::llround(seconds)); }
+QString durationText(double seconds)
+{
+    const qint64 total = std::llround(seconds);
+    return u"%1 h %2 min %3 s"_s.arg(total / 3600).arg(twoDigits(total / 60 % 60), twoDigits(total % 60));
+}
 
 QString changeText(double seconds)
 {
     const qint64 rounded = std::llround(seconds);
     if (rounded == 0)
-        return u"0 s"_s;
+        return u"eilsega sama pikk"_s;
     const qint64 magnitude = rounded < 0 ? -rounded : rounded;
-    QString text = rounded < 0 ? u"−"_s : u"+"_s;
+    QString text = u"eilsest "_s;
     if (magnitude >= 60)
         text += u"%1 min "_s.arg(magnitude / 60);
-    return text + u"%1 s"_s.arg(magnitude % 60);
+    return text + u"%1 s "_s.arg(magnitude % 60) + (rounded < 0 ? u"lühem"_s : u"pikem"_s);
+}
+
+QString eventName(almanac::Event event) { return kEventNames[int(event)]; }
+
+QString eventText(const DayRow &row, almanac::Event event)
+{
+    if (const auto &hours = row.clockHours[std::size_t(event)])
+        return clockText(*hours);
+    for (int k = 0; k < kThresholdCount; ++k) {
+        if (kRising[std::size_t(k)] == event || kSetting[std::size_t(k)] == event)
+            return missingEventText(row, k, kRising[std::size_t(k)] == event);
+    }
+    return u"puudub"_s;
 }
 
 QString readoutText(const YearData &data, int index)
 {
     const DayRow &row = data.rows[std::size_t(index)];
-    using almanac::Event;
     QString text = kWeekdays[row.date.dayOfWeek() - 1] + u' ' + row.date.toString(u"dd.MM.yyyy"_s);
-    text += u"; koit: astronoomiline "_s + eventText(row, Event::AstronomicalDawn, 0, false)
-        + u", navigatsiooniline "_s + eventText(row, Event::NauticalDawn, 1, false) + u", tsiviil "_s
-        + eventText(row, Event::CivilDawn, 2, false);
-    text += u"; päikesetõus "_s + eventText(row, Event::Sunrise, 3, false);
-    text += u"; keskpäev "_s
-        + (row.clockHours[std::size_t(Event::SolarNoon)]
-               ? clockText(*row.clockHours[std::size_t(Event::SolarNoon)])
-               : u"puudub"_s);
-    text += u"; päikeseloojang "_s + eventText(row, Event::Sunset, 3, true);
-    text += u"; hämarik: tsiviil "_s + eventText(row, Event::CivilDusk, 2, true) + u", navigatsiooniline "_s
-        + eventText(row, Event::NauticalDusk, 1, true) + u", astronoomiline "_s
-        + eventText(row, Event::AstronomicalDusk, 0, true);
-    text += u"; päeva pikkus "_s + durationText(row.dayLengthSeconds);
+    for (int e = 0; e < almanac::kEventCount; ++e)
+        text += u"; "_s + eventName(almanac::Event(e)) + u' ' + eventText(row, almanac::Event(e));
+    text += u"; Päeva pikkus "_s + durationText(row.dayLengthSeconds);
     if (index > 0)
         text += u" ("_s
-            + changeText(row.dayLengthSeconds - data.rows[std::size_t(index - 1)].dayLengthSeconds)
-            + u" eilsega võrreldes)"_s;
+            + changeText(row.dayLengthSeconds - data.rows[std::size_t(index - 1)].dayLengthSeconds) + u')';
     return text;
 }
 
@@ -176,10 +223,35 @@ QString titleText(const YearRequest &request)
     return u"Aasta ülevaade: "_s + request.placeName + u", "_s + QString::number(request.year);
 }
 
+QString chartTitle(const YearData &data)
+{
+    return u"Päikesetõus, -loojang ja hämarik (%1)"_s.arg(data.clock.name);
+}
+
+QString pictureTitle(const YearData &data)
+{
+    return data.request.placeName + u", "_s + QString::number(data.request.year) + u" — "_s + data.clock.name;
+}
+
+QString fileBaseName(const YearRequest &request)
+{
+    QString place = slug(request.placeName);
+    // A place given by its coordinates: degrees and minutes north and east.
+    if (request.placeName.contains(u'°')) {
+        const solar::Observation &o = request.observation;
+        place = u"%1n%2-%3%4%5"_s.arg(o.latitudeDegrees)
+                    .arg(twoDigits(o.latitudeMinutes))
+                    .arg(std::abs(o.longitudeDegrees))
+                    .arg(o.longitudeNegative ? u"l"_s : u"i"_s)
+                    .arg(twoDigits(o.longitudeMinutes));
+    }
+    return u"päike-"_s + (place.isEmpty() ? QString() : place + u'-') + QString::number(request.year);
+}
+
 QString monthAbbreviation(int month)
 {
-    static const QString names[] = {u"jaan"_s,  u"veebr"_s, u"märts"_s, u"apr"_s, u"mai"_s, u"juuni"_s,
-                                    u"juuli"_s, u"aug"_s,   u"sept"_s,  u"okt"_s, u"nov"_s, u"dets"_s};
+    static const QString names[] = {u"jaan."_s, u"veebr."_s, u"märts"_s, u"apr."_s, u"mai"_s,  u"juuni"_s,
+                                    u"juuli"_s, u"aug."_s,   u"sept."_s, u"okt."_s, u"nov."_s, u"dets."_s};
     return names[month - 1];
 }
 

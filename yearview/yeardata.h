@@ -42,25 +42,43 @@ struct DayRow {
     bool approxWinterTime = false;
 };
 
+// The clock the overview's times are given in.
+struct OverviewClock {
+    almanac::UtcOffsetAt offsetAt;
+    QString name;  // "Eesti seaduslik aeg", or "UTC" without the zone data
+    bool zoneDataMissing = false;
+};
+
 struct YearData {
     YearRequest request;
+    OverviewClock clock;
     std::vector<almanac::SolarDay> days;
     std::vector<DayRow> rows;
 };
 
-// The legal clock of the overview and of the command line's default.
-almanac::UtcOffsetAt overviewClock();
+// The legal clock of the overview and of the command line's default; UTC
+// where the system's time-zone data (in $TZDIR, else /usr/share/zoneinfo)
+// does not hold it.
+OverviewClock overviewClock();
+inline const QString kZoneDataMissingText
+    = QStringLiteral("Ajavööndite andmed puuduvad (pakett tzdata); aeg on antud UTC järgi");
 
-YearData computeYear(const YearRequest &request, const almanac::UtcOffsetAt &offsetAt);
+YearData computeYear(const YearRequest &request, const OverviewClock &clock);
 
 // "04:02:40"; an hour beyond the date is marked with the day: "00:16:05 (+1)".
 QString clockText(double hours);
 // "+03:00"
 QString offsetText(int seconds);
-// "18:40:31"
+// "13 h 06 min 48 s"
 QString durationText(double seconds);
-// The change of the day length from the day before: "+5 min 12 s", "−2 s", "0 s".
+// The change of the day length from the day before: "eilsest 5 min 21 s pikem",
+// "eilsest 2 s lühem", "eilsega sama pikk".
 QString changeText(double seconds);
+
+// The names of the events in the table and the readout, by almanac::Event.
+QString eventName(almanac::Event event);
+// An event's time on the date, or why there is none: "päike ei looju (polaarpäev)".
+QString eventText(const DayRow &row, almanac::Event event);
 
 // The readout of one date: weekday and date, the dawns, sunrise, noon, sunset,
 // the dusks, the day length and its change.
@@ -68,8 +86,15 @@ QString readoutText(const YearData &data, int index);
 
 // The window's title.
 QString titleText(const YearRequest &request);
+// The year chart's title: "Päikesetõus, -loojang ja hämarik (Eesti seaduslik aeg)".
+QString chartTitle(const YearData &data);
+// The title line of a saved picture: place, year and clock.
+QString pictureTitle(const YearData &data);
+// The name a saved file is offered under, without its ending:
+// "päike-tallinn-kesklinn-2026", "päike-69n39-18i57-2026".
+QString fileBaseName(const YearRequest &request);
 
-// Short Estonian month names for the date axis: "jaan", "veebr", ...
+// Month names as the program abbreviates them: "jaan.", "veebr.", "märts", ...
 QString monthAbbreviation(int month);
 
 }  // namespace yearview

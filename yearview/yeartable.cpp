@@ -10,22 +10,19 @@ constexpr int kEventColumn = 2;
 constexpr int kDayLengthColumn = kEventColumn + almanac::kEventCount;
 constexpr int kColumnCount = kDayLengthColumn + 3;
 
-const QString kHeaders[kColumnCount] = {
-    u"Kuupäev"_s,
-    u"UTC nihe"_s,
-    u"Astronoomiline koit"_s,
-    u"Navigatsiooniline koit"_s,
-    u"Tsiviilkoit"_s,
-    u"Päikesetõus"_s,
-    u"Keskpäev"_s,
-    u"Päikeseloojang"_s,
-    u"Tsiviilhämarik"_s,
-    u"Navigatsiooniline hämarik"_s,
-    u"Astronoomiline hämarik"_s,
-    u"Päeva pikkus"_s,
-    u"Akna arvutus: tõus"_s,
-    u"Akna arvutus: loojang"_s,
-};
+QString header(int section)
+{
+    if (section == 0)
+        return u"Kuupäev"_s;
+    if (section == 1)
+        return u"UTC-nihe"_s;
+    if (section < kDayLengthColumn)
+        return yearview::eventName(almanac::Event(section - kEventColumn));
+    if (section == kDayLengthColumn)
+        return u"Päeva pikkus"_s;
+    return section == kDayLengthColumn + 1 ? u"Ligikaudne tõus (põhiaken)"_s
+                                           : u"Ligikaudne loojang (põhiaken)"_s;
+}
 
 }  // namespace
 
@@ -52,7 +49,7 @@ QVariant YearTableModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    return section >= 0 && section < kColumnCount ? QVariant(kHeaders[section]) : QVariant();
+    return section >= 0 && section < kColumnCount ? QVariant(header(section)) : QVariant();
 }
 
 QVariant YearTableModel::data(const QModelIndex &index, int role) const
@@ -74,8 +71,7 @@ QString YearTableModel::cellText(int row, int column) const
     if (column == 1)
         return yearview::offsetText(r.utcOffsetSeconds);
     if (column < kDayLengthColumn) {
-        const auto &hours = r.clockHours[std::size_t(column - kEventColumn)];
-        return hours ? yearview::clockText(*hours) : QString();
+        return yearview::eventText(r, almanac::Event(column - kEventColumn));
     }
     if (column == kDayLengthColumn)
         return yearview::durationText(r.dayLengthSeconds);

@@ -52,7 +52,7 @@ void bench_yearview::openOverview()
 void bench_yearview::computeYear()
 {
     const yearview::YearRequest request = tallinn2026();
-    const almanac::UtcOffsetAt clock = yearview::overviewClock();
+    const yearview::OverviewClock clock = yearview::overviewClock();
     std::size_t rows = 0;
     QBENCHMARK { rows = yearview::computeYear(request, clock).rows.size(); }
     QCOMPARE(rows, std::size_t(365));

@@ -187,7 +187,9 @@ def on_event(event):
 
 
 pyatspi.Registry.registerEventListener(on_event, "object:state-changed:focused", "object:state-changed:showing",
-                                       "object:text-changed", "object:text-caret-moved", "window:activate")
+                                       "object:text-changed", "object:text-caret-moved", "window:activate",
+                                       "object:property-change:accessible-description",
+                                       "object:property-change:accessible-name")
 
 
 def pump(seconds):
@@ -354,6 +356,71 @@ def check_every_offset(field, name):
                       "%s gave %r (%d, %d)" % (what, piece, start, end))
 
 
+def walk_outside_tables(acc):
+    """Every object below acc, but not the cells of a table (a year has thousands)."""
+    out = [acc]
+    if bounded("a role", acc.getRoleName) in ("table", "tree table"):
+        return out
+    for i in range(bounded("a child count", lambda: acc.childCount)):
+        child = bounded("a child", acc.getChildAtIndex, i)
+        if child is not None:
+            out.extend(walk_outside_tables(child))
+    return out
+
+
+ENGLISH = re.compile(r"\bScroll\b|\bPage (Up|Down|Left|Right)\b|\b(Left|Right) Edge\b", re.IGNORECASE)
+
+
+def check_year_overview(app):
+    """F2 opens the overview on the chart; Right moves the date, said once, read from the readout."""
+    print("F2: the year overview", flush=True)
+
+    def overview():
+        for w in windows(app):
+            if w is not None and bounded("a window's name", lambda: w.name).startswith("Aasta ülevaade"):
+                return w
+        return None
+    mark = len(events)
+    key("F2")
+    window = wait_for("the year overview", overview)
+    if not check(window is not None, "F2 opens no year overview"):
+        return
+    chart = find(window, "Päikese aeg aasta jooksul")
+    check(find(window, "Päeva pikkus") is not None, "no chart named Päeva pikkus")
+    if not check(chart is not None, "no chart named Päikese aeg aasta jooksul"):
+        return
+    check(wait_for("the focus on the chart", lambda: chart.getState().contains(pyatspi.STATE_FOCUSED)),
+          "the overview opens without the focus on its chart")
+    pump(0.5)
+    objects = walk_outside_tables(window)
+    # The toolkit reports the current page tab as focused whatever has the focus.
+    focused = [describe(acc) for acc in objects if bounded("a state", acc.getState).contains(pyatspi.STATE_FOCUSED)
+               and describe(acc)[0] != "page tab"]
+    check(len(focused) == 1, "more than the chart is focused: %r" % focused)
+    for role, name, description in (describe(acc) for acc in objects):
+        for value in (name, description):
+            check(not ENGLISH.search(value or ""), "English in the overview: %r (%s)" % (value, role))
+
+    mark = len(events)
+    key("Right")
+    pump(1.0)
+    told = [e for e in events_since(mark, "object:property-change:accessible-")
+            if e[6] is not None and e[2] == "Päikese aeg aasta jooksul"]
+    check(len(told) == 1, "a move of the date is told %d times on the chart" % len(told))
+    said = bounded("the chart's description", lambda: chart.description)
+    check("22.06.2003" in said and "Päikesetõus" in said, "the chart does not tell the new date: %r" % said)
+    readout = [acc for acc in objects if describe(acc)[0] == "label" and "Päikesetõus" in (describe(acc)[1] or "")]
+    if check(readout, "no label reads the readout"):
+        name = describe(readout[0])[1]
+        check(name == said, "the readout label reads %r, the chart %r" % (name, said))
+        if "Text" in bounded("interfaces", readout[0].get_interfaces):
+            check(text_of(readout[0]) == said, "the readout's text is %r" % text_of(readout[0]))
+    key("Escape")
+    check(wait_for("the overview closed",
+                   lambda: not bounded("a state", window.getState).contains(pyatspi.STATE_SHOWING), 8),
+          "the overview does not close with Esc")
+
+
 def events_since(mark, kind):
     return [e for e in events[mark:] if e[0].startswith(kind)]
 
@@ -401,6 +468,11 @@ def main():
     said = wait_for("the focus on Clear", focus_on_clear)
     check(said and SUNRISE in said and SUNSET in said and "tõuseb" in said and "loojub" in said,
           "the focus on Clear after Calculate says no sunrise and sunset: %r" % said)
+
+    check_year_overview(app)
+    run(["xdotool", "search", "--sync", "--name", "^Vorandel: ", "windowactivate", "--sync"], "activate")
+    bounded("focus", bounded("component", clear.queryComponent).grabFocus)
+    pump(0.5)
 
     print("the season switched", flush=True)
     talveaeg = find(window, "Talveaeg", "radio button")
