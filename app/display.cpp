@@ -108,7 +108,8 @@ private:
             || text.contains(u"Failed to create wl_display"_s))
             watch.displayRefused_ = true;
         if (type != QtFatalMsg) {
-            watch.previousHandler_(type, context, text);
+            if (watch.previousHandler_)
+                watch.previousHandler_(type, context, text);
             return;
         }
         if (!watch.displayRefused_) {
