@@ -98,7 +98,7 @@ void fitAxesToPlot(QChart *chart, QCategoryAxis *months, QValueAxis *hours, cons
             widest = std::max(widest, metrics.horizontalAdvance(yearview::monthAbbreviation(m)));
         int step = 12;
         for (const int candidate : {1, 2, 3, 4, 6}) {
-            if (plot.width() * candidate / 12 >= widest + metrics.height() / 2) {
+            if (plot.width() * candidate / 12 >= widest + metrics.height() * 0.5) {
                 step = candidate;
                 break;
             }
