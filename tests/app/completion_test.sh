@@ -40,6 +40,7 @@ check "after --tz="             "--tz = Europe/Ta"         "Europe/Tallinn"
 check "a link name"             "--tz UT"                  "UTC"
 check "no zone after --lat"     "--lat "                   "" "Europe/Tallinn --year"
 check "no option without a dash" "--year 2026 "            "" "--lat"
+[ -z "$(complete_line -- | uniq -d)" ] || { echo "FAIL: an option is offered twice" >&2; fail=1; }
 [ "$(complete_line --tz Nowhere/Atlantis)" = "" ] || { echo "FAIL: a zone that does not exist is offered" >&2; fail=1; }
 
 [ "$fail" = 0 ] && echo "completion: all cases pass"
