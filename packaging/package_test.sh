@@ -63,6 +63,7 @@ expected=(
     ./usr/share/man/et/man1/vorandel.1.gz
     ./usr/share/bash-completion/completions/vorandel
     ./usr/share/vorandel/translations/qt_et.qm
+    ./usr/share/lintian/overrides/vorandel
     "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/vorandel/vorandel_yearview.so"
 )
 sizes=(16 24 32 48 64 128 256)
