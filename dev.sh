@@ -10,13 +10,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          qt6-charts-dev libqt6opengl6-dev qt6-svg-dev liberfa-dev
+          qt6-charts-dev libqt6opengl6-dev qt6-svg-dev liberfa-dev qt6-l10n-tools qt6-tools-dev
           libgtest-dev fonts-liberation fonts-dejavu-core
           desktop-file-utils dpkg-dev file)
 
 # What the tests need beyond the build: the package checks, and a real X
 # server, window manager and accessibility bus for the screen-reader test.
-test_packages=(appstream python3-debian xvfb xauth openbox xdotool dbus dbus-x11 at-spi2-core python3-pyatspi)
+test_packages=(appstream python3-debian xvfb xauth openbox xdotool dbus dbus-x11 at-spi2-core python3-pyatspi
+               debhelper devscripts lintian groff-base)
 
 lint_packages=(clang-format clang-tidy)
 

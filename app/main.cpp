@@ -10,6 +10,7 @@
 #include "shell/pictures.h"
 #include "shell/program_info.h"
 #include "shell/text.h"
+#include "shell/toolkit_translation.h"
 
 int main(int argc, char *argv[])
 {
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     DisplayConnected();
     look::warnAboutMissingFaces();
+    installToolkitTranslation();
     // The classic desktop look the windows were designed in: etched frames,
     // raised buttons.
     if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows")))
