@@ -19,6 +19,7 @@
 #include "almanac/keydates.h"
 #include "shell/legalclock.h"
 #include "shell/program_info.h"
+#include "shell/text.h"
 
 using namespace Qt::StringLiterals;
 
@@ -41,24 +42,27 @@ constexpr OptionSpec kOptions[] = {
     {"lon", {}, "DEGREES", "Longitude in decimal degrees, -180 to 180, east positive.", {}},
     {"height", {}, "METRES", "Height above the sea in metres, 0 to 9999 (default 0).", "0"},
     {"tz", {}, "ZONE", "IANA time zone of the clock times, or UTC (default Europe/Tallinn).", kDefaultZoneId},
-    {"extra", {}, {},
+    {"extra",
+     {},
+     {},
      "Also write the Sun's azimuth at sunrise and sunset (degrees from north through east), its altitude at "
      "solar noon (degrees, without refraction) and the golden hours: the Sun rising through -4 and +6 "
      "degrees, setting through +6 and -4 degrees.",
      {}},
-    {"key-dates", {}, {},
+    {"key-dates",
+     {},
+     {},
      "Instead of the table, the year's key dates as CSV (instant,kind,detail): equinoxes, solstices, "
      "perihelion and aphelion, clock changes, the longest and shortest day, the earliest and latest sunrise "
      "and sunset, and where the polar day, the polar night and the white nights begin and end.",
      {}},
 };
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 const OptionSpec *optionNamed(QStringView name)
 {
     for (const OptionSpec &option : kOptions)
-        if (name == qs(option.name) || (!option.shortName.empty() && name == qs(option.shortName)))
+        if (name == toQString(option.name)
+            || (!option.shortName.empty() && name == toQString(option.shortName)))
             return &option;
     return nullptr;
 }
@@ -169,7 +173,7 @@ std::optional<QString> misreadArgument(const QStringList &arguments)
             continue;
         const OptionSpec *meant = optionNamed(argument.mid(1).section(u'=', 0, 0));
         return u"unknown option %1"_s.arg(quoted(argument))
-            + (meant ? u" (did you mean --%1?)"_s.arg(qs(meant->name)) : QString());
+            + (meant ? u" (did you mean --%1?)"_s.arg(toQString(meant->name)) : QString());
     }
     return std::nullopt;
 }
@@ -221,11 +225,11 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         "none.\n\n"
         "Example: vorandel --year 2026 --lat 59.437 --lon 24.745 > tallinn-2026.csv"));
     for (const OptionSpec &spec : kOptions) {
-        QStringList names{qs(spec.name)};
+        QStringList names{toQString(spec.name)};
         if (!spec.shortName.empty())
-            names.prepend(qs(spec.shortName));
-        parser.addOption(
-            QCommandLineOption(names, qs(spec.description), qs(spec.valueName), qs(spec.defaultValue)));
+            names.prepend(toQString(spec.shortName));
+        parser.addOption(QCommandLineOption(names, toQString(spec.description), toQString(spec.valueName),
+                                            toQString(spec.defaultValue)));
     }
     const auto value = [&parser](const char *name) { return parser.value(QLatin1StringView(name)); };
 
@@ -249,15 +253,14 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     if (parser.isSet(u"help"_s))
         return writeAll(out, err, parser.helpText().toUtf8(), "help") ? 0 : kExitFailed;
     if (parser.isSet(u"version"_s)) {
-        const QString version
-            = qs(ProgramInfo.Title) + u' ' + QString::fromStdString(VersionNumber()) + u'\n';
+        const QString version = toQString(ProgramInfo.Title) + u' ' + toQString(VersionNumber()) + u'\n';
         return writeAll(out, err, version.toUtf8(), "version") ? 0 : kExitFailed;
     }
     if (!parser.positionalArguments().isEmpty())
         return refuse(u"unexpected argument "_s + quoted(parser.positionalArguments().constFirst()));
     for (const OptionSpec &spec : kOptions)
-        if (parser.values(qs(spec.name)).size() > 1)
-            return refuse(u"--%1 given more than once"_s.arg(qs(spec.name)));
+        if (parser.values(toQString(spec.name)).size() > 1)
+            return refuse(u"--%1 given more than once"_s.arg(toQString(spec.name)));
     for (const char *name : {"year", "lat", "lon"})
         if (!parser.isSet(QLatin1StringView(name)))
             return refuse(u"--%1 is missing (see --help)"_s.arg(QLatin1StringView(name)));
@@ -287,7 +290,8 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     const std::string csv = parser.isSet(u"key-dates"_s)
         ? almanac::keyDatesCsv(almanac::keyDates(place, *y, clock), clock)
         : almanac::yearCsv(almanac::yearTable(place, *y, clock), clock,
-                           parser.isSet(u"extra"_s) ? almanac::CsvColumns::WithExtra : almanac::CsvColumns::Events);
+                           parser.isSet(u"extra"_s) ? almanac::CsvColumns::WithExtra
+                                                    : almanac::CsvColumns::Events);
     return writeAll(out, err, QByteArrayView(csv.data(), qsizetype(csv.size())), "table") ? 0 : kExitFailed;
 }
 

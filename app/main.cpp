@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(classic);
     QApplication::setApplicationName(toQString(ProgramInfo.Title));
-    QApplication::setApplicationVersion(QString::fromStdString(VersionNumber()));
+    QApplication::setApplicationVersion(toQString(VersionNumber()));
     QApplication::setWindowIcon(pictures::sunIcon());
     // Closing the main window, the only window left, ends the program.
     QApplication::setQuitOnLastWindowClosed(true);

@@ -24,11 +24,9 @@ namespace {
 
 using accessible::spokenValue;
 
-QString qtText(const std::u16string &text) { return QString::fromStdU16String(text); }
-
 QString spokenWords(const QString &text)
 {
-    return qtText(textunits::withoutLetterSpacing(text.toStdU16String()));
+    return QString::fromStdU16String(textunits::withoutLetterSpacing(text.toStdU16String()));
 }
 
 // The sunrise and sunset as a screen reader says them.

@@ -10,6 +10,7 @@
 #include "mainwindow/frmProge.h"
 #include "rules/precisetips.h"
 #include "shell/legalclock.h"
+#include "shell/text.h"
 #include "solar/season.h"
 
 void frmProge::computePreciseDay(const solar::Observation &obs, double latitude, double longitude)
@@ -39,7 +40,7 @@ void frmProge::showPreciseTimeTips(bool summerTimeShown)
             }
             tip = precisetips::EventTip(*preciseDay_, event, shownOffset, legal);
         }
-        const QString text = QString::fromStdString(tip);
+        const QString text = toQString(tip);
         label->setToolTip(text);
         label->setAccessibleDescription(text);
     }

@@ -15,6 +15,7 @@
 #include "mainwindow/fieldtext.h"
 #include "mainwindow/frmProge.h"
 #include "shell/look.h"
+#include "shell/text.h"
 #include "solar/results.h"
 
 namespace {
@@ -125,7 +126,7 @@ void frmProge::ShowResultCaptions()
         {lblMaaRaskKiir, "Raskuskiirendus maapinnal  "},
     };
     for (const auto &[label, caption] : captions) {
-        label->setText(QString::fromUtf8(caption));
+        label->setText(toQString(caption));
         look::fitText(label);
     }
 }

@@ -8,11 +8,12 @@
 #include <QRadioButton>
 
 #include "mainwindow/frmProge.h"
+#include "shell/text.h"
 #include "solar/formats.h"
 
 namespace {
 
-QString clockText(double hours) { return QString::fromStdString(solar::FormatClockTime(hours)); }
+QString clockText(double hours) { return toQString(solar::FormatClockTime(hours)); }
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 #include "shell/owner_hold.h"
 #include "shell/pictures.h"
 #include "shell/placement.h"
+#include "shell/text.h"
 
 namespace {
 
@@ -32,12 +33,11 @@ std::string timeSeparator()
 
 void frmProge::Form_Load()
 {
-    const QString today
-        = QString::fromStdString(clockrules::FormatTodayCaption(toLocal(QDateTime::currentDateTime())));
+    const QString today = toQString(clockrules::FormatTodayCaption(toLocal(QDateTime::currentDateTime())));
     FillRegionList();
     // The window opens centred on the screen.
     centreOnScreen(this, screen());
-    setWindowTitle(QString::fromStdString(clockrules::WindowTitle(today.toStdString())));
+    setWindowTitle(toQString(clockrules::WindowTitle(today.toStdString())));
 }
 
 void frmProge::tmrAeg_Timer()
@@ -48,14 +48,14 @@ void frmProge::tmrAeg_Timer()
     const char32_t decimalMark = mark.isEmpty() ? U'.' : mark.toUcs4().value(0, U'.');
     // The label reads the local clock time as it stands; its tip gives the
     // Julian date of the same second in UT.
-    picJuuliusePäev->setText(QString::fromStdString(
-        clockrules::FormatJulianDate(clockrules::CurrentJulianDate(local), decimalMark)));
-    const QString utTip = QString::fromStdString(
+    picJuuliusePäev->setText(
+        toQString(clockrules::FormatJulianDate(clockrules::CurrentJulianDate(local), decimalMark)));
+    const QString utTip = toQString(
         clockrules::UtJulianDateTip(static_cast<almanac::UtcSeconds>(now.toSecsSinceEpoch()), decimalMark));
     picJuuliusePäev->setToolTip(utTip);
     picJuuliusePäev->setAccessibleDescription(utTip);
-    picKell->setText(QString::fromStdString(
-        clockrules::FormatClock(local.hour, local.minute, local.second, timeSeparator())));
+    picKell->setText(
+        toQString(clockrules::FormatClock(local.hour, local.minute, local.second, timeSeparator())));
 }
 
 void frmProge::imgAbout_MouseMove() { imgAbout->setPixmap(imgHelves->pixmap()); }

@@ -18,6 +18,7 @@
 #include "mainwindow/fieldtext.h"
 #include "mainwindow/frmProge.h"
 #include "shell/notice.h"
+#include "shell/text.h"
 #include "solar/season.h"
 #include "yearview/yearview.h"
 
@@ -209,8 +210,8 @@ QString frmProge::ResultsText() const
     if (const auto place = pickedPlace(*this))
         lines << u"Koht: "_s + placeName(toUtf8(cboNimestik->currentText()), place->listText);
     lines << u"Sesoon: "_s
-            + QString::fromUtf8(solar::SeasonCaption(optTalveaeg->isChecked() ? solar::Season::Winter
-                                                                              : solar::Season::Summer));
+            + toQString(solar::SeasonCaption(optTalveaeg->isChecked() ? solar::Season::Winter
+                                                                      : solar::Season::Summer));
     lines << u"Nädalapäev: "_s + fraTulem->title().section(u'/', 1, 1);
     lines << caption(lblPäevNädaNr_Aastas) + u": "_s + value(lblPäev_Nädal);
 

@@ -120,7 +120,7 @@ void frmAbout::Form_Load()
 {
     const QString title = toQString(ProgramInfo.Title);
     setWindowTitle(u"Programmist "_s + title);
-    lblVersion->setText(QString::fromStdString(VersionText()));
+    lblVersion->setText(toQString(VersionText()));
     lblTitle->setText(title);
     lblDescription->setText(toQString(ProgramInfo.FileDescription));
     lblCopyright->setText(toQString(ProgramInfo.LegalCopyright));

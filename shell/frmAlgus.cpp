@@ -113,7 +113,7 @@ frmAlgus::frmAlgus(std::function<QWidget *()> showMainWindow, QWidget *parent)
 
 void frmAlgus::Form_Load()
 {
-    lblVersion->setText(QString::fromStdString(VersionText()));
+    lblVersion->setText(toQString(VersionText()));
     fitToText(lblVersion);
     lblProductName->setText(toQString(ProgramInfo.Title));
     fitToText(lblProductName);

@@ -8,6 +8,7 @@
 
 #include "shell/owner_hold.h"
 #include "shell/program_info.h"
+#include "shell/text.h"
 
 using namespace Qt::StringLiterals;
 
@@ -31,7 +32,7 @@ void ShowSysInfoUnavailable(QWidget *parent)
     const OwnerHold hold(parent);
     // On the heap: a box on the stack would be deleted twice if its parent
     // went while it was open.
-    auto *box = new QMessageBox(QMessageBox::NoIcon, QString::fromUtf8(ProgramInfo.Title),
+    auto *box = new QMessageBox(QMessageBox::NoIcon, toQString(ProgramInfo.Title),
                                 u"Süsteemi Informatsioon on hetkel kättesaamatu"_s, QMessageBox::Ok, parent);
     box->setObjectName(u"msgSysInfo"_s);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "shell/legalclock.h"
+#include "shell/text.h"
 #include "solar/results.h"
 #include "solar/season.h"
 
@@ -51,7 +52,7 @@ solar::Observation withDate(solar::Observation obs, const QDate &date)
 
 QString twoDigits(qint64 n) { return u"%1"_s.arg(n, 2, 10, QLatin1Char('0')); }
 
-QString hms(qint64 seconds) { return QString::fromStdString(almanac::durationText(seconds)); }
+QString hms(qint64 seconds) { return toQString(almanac::durationText(seconds)); }
 
 const QString kWeekdays[] = {u"esmaspäev"_s, u"teisipäev"_s, u"kolmapäev"_s, u"neljapäev"_s,
                              u"reede"_s,     u"laupäev"_s,   u"pühapäev"_s};
@@ -145,8 +146,7 @@ YearData computeYear(const YearRequest &request, const OverviewClock &clock)
             const solar::ColumnResult column
                 = solar::ComputeColumn(mode, dayResults.dayOfYear, dayResults.latitude, dayResults.longitude,
                                        row.approxWinterTime ? 1 : 0, dayResults.horizonSine);
-            (mode == 1 ? row.approxSunriseText : row.approxSunsetText)
-                = QString::fromStdString(column.texts[8]);
+            (mode == 1 ? row.approxSunriseText : row.approxSunsetText) = toQString(column.texts[8]);
             if (column.polar == solar::PolarState::None)
                 (mode == 1 ? row.approxSunriseHours : row.approxSunsetHours) = column.eventTime;
         }

@@ -16,6 +16,29 @@
     </message>
 </context>
 <context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Luba puudub</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Liiga palju avatud faile</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Faili ega kausta pole</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Seadmel pole ruumi</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Tundmatu viga</translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
         <source>&amp;Delete</source>

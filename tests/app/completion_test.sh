@@ -34,7 +34,7 @@ check() {
 }
 
 check "every option"            "--"                       "--year --lat --lon --height --tz --help --version"
-check "one option by its start" "--he"                     "--height --help --help-all" "--year"
+check "one option by its start" "--he"                     "--height --help" "--year"
 check "an Estonian zone"        "--year 2026 --tz Europe/Tal" "Europe/Tallinn" "Europe/Berlin"
 check "after --tz="             "--tz = Europe/Ta"         "Europe/Tallinn"
 check "a link name"             "--tz UT"                  "UTC"

@@ -132,6 +132,9 @@ void TestToolkitEstonian::saveDialogAndOverwriteQuestion()
         QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QFileDialog *>(QApplication::activeModalWidget()), 5000);
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         auto guard = qScopeGuard([dialog] { dialog->reject(); });
+        // The existing file, in place of the suggested name and folder.
+        dialog->setDirectory(dir.path());
+        dialog->selectFile(u"päike-2026.csv"_s);
         dialogTexts = shownTexts(dialog);
         // The suggested name exists: accepting asks whether to replace it.
         QTimer::singleShot(0, dialog, [&] {
