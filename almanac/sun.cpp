@@ -28,7 +28,6 @@ void clearUpperVectorHalves()
 void clearUpperVectorHalves() { }
 #endif
 
-
 double ttDaysFromUtDays(double utDays)
 {
     return utDays + deltaTSeconds(decimalYearFromUtDays(utDays)) / kSecondsPerDay;
