@@ -319,6 +319,8 @@ void tst_CommandLine::extraColumns()
              "2026-06-21T22:42:36+03:00,2026-06-22T00:16:19+03:00,,,18:39:34,36.2,323.8,54.00,"
              "2026-06-21T03:14:26+03:00,2026-06-21T05:20:06+03:00,2026-06-21T21:25:33+03:00,"
              "2026-06-21T23:31:12+03:00\r");
+}
+
 void tst_CommandLine::keyDates_data()
 {
     QTest::addColumn<QStringList>("arguments");
