@@ -131,10 +131,14 @@ YearPlanner::YearPlanner(QWidget *parent)
     connect(spnAasta, &QSpinBox::valueChanged, this, &YearPlanner::yearChosen);
     connect(cmdEelmineAasta, &QToolButton::clicked, this, [this] { stepYear(-1); });
     connect(cmdJärgmineAasta, &QToolButton::clicked, this, [this] { stepYear(1); });
-    for (const auto &[key, step] : {std::pair{Qt::Key_PageUp, -1}, std::pair{Qt::Key_PageDown, 1}}) {
-        auto *shortcut = new QShortcut(QKeySequence(Qt::ControlModifier | key), this);
+    const struct {
+        Qt::Key key;
+        int step;
+    } yearKeys[] = {{Qt::Key_PageUp, -1}, {Qt::Key_PageDown, 1}};
+    for (const auto &yearKey : yearKeys) {
+        auto *shortcut = new QShortcut(QKeySequence(Qt::ControlModifier | yearKey.key), this);
         shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, step] { stepYear(step); });
+        connect(shortcut, &QShortcut::activated, this, [this, step = yearKey.step] { stepYear(step); });
     }
     connect(cmdTäna, &QPushButton::clicked, this, &YearPlanner::todayChosen);
     connect(cboPiirkond2, &QComboBox::activated, this,
