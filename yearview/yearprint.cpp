@@ -49,7 +49,7 @@ void paintYearPage(QPainter &painter, const QRect &page, QWidget *charts, const 
     const int titleHeight = QFontMetrics(title, painter.device()).height() * 2;
     const QFontMetrics listMetrics(list, painter.device());
     const int line = listMetrics.height();
-    const int listHeight = line * (int(data.keyDates.size()) + 2);
+    const int listHeight = line * (int(data.keyDates.size()) + 3);  // a gap, the headers, the rows
 
     painter.setPen(Qt::black);
     painter.setFont(title);
@@ -67,16 +67,22 @@ void paintYearPage(QPainter &painter, const QRect &page, QWidget *charts, const 
     charts->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     painter.restore();
 
-    // The key dates in four columns: date, time, what and the detail.
+    // The key dates in four columns under their headers: date, time, what and the detail.
     KeyDatesModel model;
     model.setYear(&data);
-    painter.setFont(list);
     int y = chartsTop + int(chartSize.height() * scale) + line;
     const int dateWidth = listMetrics.horizontalAdvance(u"00.00.0000  "_s);
     const int timeWidth = listMetrics.horizontalAdvance(u"00:00:00  "_s);
     const int whatWidth = listMetrics.horizontalAdvance(u"Navigatsioonilised valged ööd lõpevad  "_s);
     const int x[] = {page.left(), page.left() + dateWidth, page.left() + dateWidth + timeWidth,
                      page.left() + dateWidth + timeWidth + whatWidth};
+    painter.setFont(pointFont(charts->font(), kListPoints, true));
+    for (int column = 0; column < model.columnCount(); ++column)
+        painter.drawText(QRect(x[column], y, page.right() - x[column], line),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         model.headerData(column, Qt::Horizontal).toString());
+    painter.setFont(list);
+    y += line;
     for (int row = 0; row < model.rowCount(); ++row, y += line)
         for (int column = 0; column < model.columnCount(); ++column)
             painter.drawText(QRect(x[column], y, page.right() - x[column], line),
