@@ -3,13 +3,17 @@
 // dates' tab, the golden and blue hours' bands, and printing.
 #include <QChartView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "shell/text.h"
@@ -43,6 +47,27 @@ void frmAasta::buildPlanner(QVBoxLayout *layout, QHBoxLayout *buttons)
     if (auto *page = qobject_cast<QBoxLayout *>(lblNäit->parentWidget()->layout()))
         page->insertWidget(page->indexOf(lblNäit), chkKuldne);
     buttons->insertWidget(buttons->indexOf(cmdSulge), cmdPrindi);
+
+    // The keyboard goes as the eye does: the bar, the tabs and their pages,
+    // the buttons.
+    QWidget *const order[] = {fraAastaJaKoht->cmdEelmineAasta,
+                              fraAastaJaKoht->spnAasta,
+                              fraAastaJaKoht->cmdJärgmineAasta,
+                              fraAastaJaKoht->cmdTäna,
+                              fraAastaJaKoht->cboPiirkond2,
+                              fraAastaJaKoht->cboKoht2,
+                              tabAasta->tabBar(),
+                              chtAasta,
+                              chtPäevaPikkus,
+                              chkKuldne,
+                              tblAasta,
+                              tblTähtpäevad,
+                              cmdSalvestaTabel,
+                              cmdSalvestaPilt,
+                              cmdPrindi,
+                              cmdSulge};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     askPrinter = [this](QPrinter &printer) {
         QPrintDialog dialog(&printer, this);

@@ -125,6 +125,7 @@ private slots:
     void unwritablePdfIsReported();
     void newControlsNamedWithKeys();
     void tabsKeepTheDate();
+    void tabOrderFollowsTheEye();
 };
 
 void TestYearPlanner::cleanup()
@@ -510,6 +511,27 @@ void TestYearPlanner::tabsKeepTheDate()
         QCOMPARE(markedDate(w), u"21.06.2026"_s);
     }
     QCOMPARE(w.tblAasta->currentIndex().row(), -1);  // hidden again
+}
+
+void TestYearPlanner::tabOrderFollowsTheEye()
+{
+    frmAasta w(nullptr);
+    w.ShowYear(tallinn(2026, 21, 6));
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    control<QToolButton>(w, u"cmdEelmineAasta"_s)->setFocus();
+    const QStringList expected
+        = {u"cmdEelmineAasta"_s, u"spnAasta"_s,  u"cmdJärgmineAasta"_s,    u"cmdTäna"_s,
+           u"cboPiirkond2"_s,    u"cboKoht2"_s,  u"qt_tabwidget_tabbar"_s, u"chtAasta"_s,
+           u"chtPäevaPikkus"_s,  u"chkKuldne"_s, u"cmdSalvestaTabel"_s,    u"cmdSalvestaPilt"_s,
+           u"cmdPrindi"_s,       u"cmdSulge"_s};
+    QStringList reached;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        reached << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(reached, expected);
 }
 
 QTEST_MAIN(TestYearPlanner)
