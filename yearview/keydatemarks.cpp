@@ -3,11 +3,11 @@
 
 #include <QBrush>
 #include <QChart>
-#include <QFontMetricsF>
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QPen>
+#include <algorithm>
 
 #include "yearview/keydatestab.h"
 
@@ -19,6 +19,7 @@ using namespace Qt::StringLiterals;
 using Kind = almanac::KeyDateKind;
 
 constexpr double kTickLength = 7;
+constexpr double kLabelScale = 0.85;  // of the chart's font
 const QColor kMarkColor{255, 255, 255};
 const QColor kLabelBackground{0, 0, 0, 140};
 
@@ -39,7 +40,10 @@ QGraphicsRectItem *label(QChart *chart, const QString &text)
     backing->setBrush(kLabelBackground);
     auto *item = new QGraphicsSimpleTextItem(text, backing);
     QFont font = chart->font();
-    font.setPointSizeF(font.pointSizeF() * 0.85);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * kLabelScale);
+    else
+        font.setPixelSize(std::max(1, int(font.pixelSize() * kLabelScale)));
     item->setFont(font);
     item->setBrush(kMarkColor);
     const QRectF bounds = item->boundingRect();

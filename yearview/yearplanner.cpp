@@ -172,10 +172,7 @@ void YearPlanner::setRequest(const YearRequest &request)
     lblKohaNimi->setText(request.placeName);
     const auto region = gazetteer::regionOfPlace(toUtf8(request.placeListText));
     cboPiirkond2->setCurrentIndex(region ? cboPiirkond2->findText(toQString(region->text)) : -1);
-    if (region)
-        fillPlaces(toQString(region->text), request.placeListText);
-    else if (cboPiirkond2->currentIndex() < 0)
-        fillPlaces(QString(), QString());
+    fillPlaces(region ? toQString(region->text) : QString(), request.placeListText);
 }
 
 }  // namespace yearview
