@@ -170,7 +170,7 @@ void frmAasta::buildLayout()
             });
 }
 
-void frmAasta::ShowYear(const yearview::YearRequest &request, const QDate &marked)
+void frmAasta::ShowYear(const yearview::YearRequest &request, QDate marked)
 {
     data_ = yearview::computeYear(request, yearview::overviewClock());
     setWindowTitle(yearview::titleText(request));

@@ -46,8 +46,9 @@ public:
     QPushButton *cmdPrindi;
 
     // Computes the place-year and shows it; the marker starts on `marked`
-    // where that date is in the year, else on the observation's date.
-    void ShowYear(const yearview::YearRequest &request, const QDate &marked = {});
+    // where that date is in the year, else on the observation's date (a copy:
+    // the date shown now is replaced with the year).
+    void ShowYear(const yearview::YearRequest &request, QDate marked = {});
     const yearview::YearData &data() const { return data_; }
 
     // The date the readout shows, as an index into the year.
