@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          qt6-charts-dev libqt6opengl6-dev qt6-svg-dev liberfa-dev qt6-l10n-tools qt6-tools-dev
+          qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6printsupport6 liberfa-dev qt6-l10n-tools qt6-tools-dev
           libgtest-dev fonts-liberation fonts-dejavu-core
           desktop-file-utils dpkg-dev file)
 

@@ -373,6 +373,47 @@ std::optional<PlaceEntry> findPlace(std::string_view listText)
     return std::nullopt;
 }
 
+std::optional<RegionEntry> regionOfPlace(std::string_view listText)
+{
+    for (const RegionEntry &region : kRegions)
+        if (std::ranges::find(region.entries, listText, &PlaceEntry::listText) != region.entries.end())
+            return region;
+    return std::nullopt;
+}
+
+namespace {
+
+// The list text without its population in braces and the blanks around it.
+std::string bareName(std::string_view text)
+{
+    text = text.substr(0, text.find('{'));
+    const auto first = text.find_first_not_of(' ');
+    const auto last = text.find_last_not_of(' ');
+    return first == std::string_view::npos ? std::string()
+                                           : std::string(text.substr(first, last - first + 1));
+}
+
+}  // namespace
+
+std::string placeName(std::string_view listText)
+{
+    const auto region = regionOfPlace(listText);
+    if (!region)
+        return std::string(listText);
+    std::string town;
+    for (const PlaceEntry &entry : region->entries) {
+        if (entry.kind == PlaceKind::TownHeading) {
+            // "T a l l i n n" is written with its letters spaced.
+            town = bareName(entry.listText);
+            std::erase(town, ' ');
+        }
+        if (entry.listText == listText)
+            return entry.kind == PlaceKind::District ? town + ", " + bareName(listText.substr(2))
+                                                     : bareName(listText);
+    }
+    return std::string(listText);
+}
+
 std::string_view placeListTooltip(std::string_view regionText)
 {
     const auto region = findRegion(regionText);

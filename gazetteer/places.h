@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace gazetteer {
@@ -69,5 +70,14 @@ std::string_view placeListTooltip(std::string_view regionText);
 // The place whose list text is exactly `listText`; nothing for any other text.
 // List texts are unique across all regions.
 std::optional<PlaceEntry> findPlace(std::string_view listText);
+
+// The region whose list holds `listText`; nothing for any other text.
+std::optional<RegionEntry> regionOfPlace(std::string_view listText);
+
+// A place's name as a title shows it: "Abja-Paluoja  {1993}" gives
+// "Abja-Paluoja"; a district gets its town's name from the heading above it,
+// so "-- Kesklinn" below "T a l l i n n  {1248} :" gives "Tallinn, Kesklinn".
+// Any other text is returned as it is.
+std::string placeName(std::string_view listText);
 
 }  // namespace gazetteer

@@ -26,30 +26,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// "Abja-Paluoja  {1993}" -> "Abja-Paluoja"; a district gets its town's name
-// from the heading above it: "T a l l i n n  {1248} :" and "-- Kesklinn"
-// give "Tallinn, Kesklinn".
-QString placeName(std::string_view regionText, std::string_view listText)
-{
-    const auto bare = [](std::string_view text) {
-        QString name = toQString(text);
-        if (const auto brace = name.indexOf(u'{'); brace >= 0)
-            name.truncate(brace);
-        return name.trimmed();
-    };
-    const auto region = gazetteer::findRegion(regionText);
-    QString heading;
-    if (region) {
-        for (const gazetteer::PlaceEntry &entry : region->entries) {
-            if (entry.kind == gazetteer::PlaceKind::TownHeading)
-                heading = bare(entry.listText).remove(u' ');
-            if (entry.listText == listText && entry.kind == gazetteer::PlaceKind::District)
-                return heading + u", "_s + bare(listText).remove(0, 2).trimmed();
-        }
-    }
-    return bare(listText);
-}
-
 // The place list's line, when the seven place fields still hold its values.
 std::optional<gazetteer::PlaceEntry> pickedPlace(const MainWindowControls &w)
 {
@@ -173,9 +149,10 @@ void frmProge::OpenYearOverview()
     request.place = {solar::DecimalLatitude(*obs), solar::DecimalLongitude(*obs), double(obs->heightMetres)};
     request.year = obs->year;
     request.observation = *obs;
-    if (const auto place = pickedPlace(*this))
-        request.placeName = placeName(toUtf8(cboNimestik->currentText()), place->listText);
-    else
+    if (const auto place = pickedPlace(*this)) {
+        request.placeName = toQString(gazetteer::placeName(place->listText));
+        request.placeListText = toQString(place->listText);
+    } else
         request.placeName = coordinatesText(*obs);
 
     QString error;
@@ -208,7 +185,7 @@ QString frmProge::ResultsText() const
                                                   txtPikkusSekund->text());
     lines << u"Vaatluskõrgus: "_s + txtKõrgus->text() + u" m"_s;
     if (const auto place = pickedPlace(*this))
-        lines << u"Koht: "_s + placeName(toUtf8(cboNimestik->currentText()), place->listText);
+        lines << u"Koht: "_s + toQString(gazetteer::placeName(place->listText));
     lines << u"Sesoon: "_s
             + toQString(solar::SeasonCaption(optTalveaeg->isChecked() ? solar::Season::Winter
                                                                       : solar::Season::Summer));

@@ -94,7 +94,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Description)" ] || fail "no Description"
 checks=$((checks + 5))
 depends=$(field Depends)
-for p in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libqt6svg6 liberfa1 fonts-liberation fonts-dejavu-core libc6; do
+for p in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libqt6svg6 libqt6printsupport6 liberfa1 fonts-liberation fonts-dejavu-core libc6; do
     grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
     ok
 done

@@ -69,4 +69,40 @@ std::string FormatDayArc(double arcDegrees)
     return wholeText(wholeHours) + "h " + wholeText(minutes) + "m " + wholeText(seconds) + "s";
 }
 
+namespace {
+
+// Whole tenths of a degree, halves to even.
+double tenths(double degrees) { return roundHalfEven(degrees * 10); }
+
+}  // namespace
+
+std::string FormatDegreesTenths(double degrees, std::string_view decimalPoint)
+{
+    const double t = tenths(degrees);
+    const double magnitude = std::fabs(t);
+    std::string text = t < 0 ? "-" : "";
+    text += std::to_string(static_cast<long long>(magnitude) / 10);
+    text += decimalPoint;
+    text += std::to_string(static_cast<long long>(magnitude) % 10);
+    return text + "°";
+}
+
+std::string_view CompassPoint(double azimuthDegrees)
+{
+    static constexpr std::string_view kPoints[]
+        = {"põhi", "kirre", "ida", "kagu", "lõuna", "edel", "lääs", "loe"};
+    constexpr double kSectorDegrees = 45;
+    const double turned = std::fmod(azimuthDegrees + kSectorDegrees / 2, 360.0);
+    const auto sector = static_cast<int>(std::floor((turned < 0 ? turned + 360 : turned) / kSectorDegrees));
+    return kPoints[sector % 8];
+}
+
+std::string FormatAzimuth(double azimuthDegrees, std::string_view decimalPoint)
+{
+    double shown = tenths(azimuthDegrees) / 10;
+    if (shown >= 360)
+        shown = 0;
+    return FormatDegreesTenths(shown, decimalPoint) + " (" + std::string(CompassPoint(shown)) + ")";
+}
+
 }  // namespace solar

@@ -3,6 +3,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -145,6 +146,7 @@ void frmAasta::buildLayout()
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabAasta, 1);
     layout->addLayout(buttons);
+    buildPlanner(layout, buttons);
 
     for (QChartView *view : {chtAasta, chtPäevaPikkus}) {
         view->setStyleSheet(kFocusFrame);
@@ -154,6 +156,9 @@ void frmAasta::buildLayout()
     // The hidden table keeps no current cell, which a screen reader would
     // count as focused beside the chart.
     connect(tabAasta, &QTabWidget::currentChanged, this, &frmAasta::showTableRow);
+    // Focus that enters the table with the page (from a chart, as the tab
+    // changes) finds the marker's row current, not the first.
+    tblAasta->installEventFilter(this);
     connect(cmdSalvestaTabel, &QPushButton::clicked, this, &frmAasta::cmdSalvestaTabel_Click);
     connect(cmdSalvestaPilt, &QPushButton::clicked, this, &frmAasta::cmdSalvestaPilt_Click);
     connect(cmdSulge, &QPushButton::clicked, this, &QDialog::close);
@@ -165,11 +170,12 @@ void frmAasta::buildLayout()
             });
 }
 
-void frmAasta::ShowYear(const yearview::YearRequest &request)
+void frmAasta::ShowYear(const yearview::YearRequest &request, QDate marked)
 {
     data_ = yearview::computeYear(request, yearview::overviewClock());
     setWindowTitle(yearview::titleText(request));
     model_->setYear(&data_);
+    showPlan();
 
     observationIndex_ = 0;
     for (std::size_t i = 0; i < data_.rows.size(); ++i) {
@@ -184,12 +190,16 @@ void frmAasta::ShowYear(const yearview::YearRequest &request)
     for (QChartView *view : {chtAasta, chtPäevaPikkus})
         view->setMinimumSize(yearview::minimumChartSize(view->chart()));
     marker_ = -1;
-    SetMarker(observationIndex_);
+    const qint64 markedIndex
+        = marked.isValid() && marked.year() == request.year ? marked.dayOfYear() - 1 : -1;
+    SetMarker(markedIndex >= 0 && markedIndex < qint64(data_.rows.size()) ? int(markedIndex)
+                                                                          : observationIndex_);
 }
 
 void frmAasta::buildYearChart()
 {
     setChart(chtAasta, yearview::yearChart(data_, observationIndex_, markers_));
+    yearview::setLightBandsVisible(chtAasta->chart(), chkKuldne->isChecked());
 }
 
 void frmAasta::buildDayLengthChart() { setChart(chtPäevaPikkus, yearview::dayLengthChart(data_, markers_)); }
@@ -277,6 +287,9 @@ bool frmAasta::eventFilter(QObject *watched, QEvent *event)
             close();
         return false;
     }
+    if (watched == tblAasta && event->type() == QEvent::FocusIn && !tblAasta->currentIndex().isValid()
+        && marker_ >= 0)
+        tblAasta->setCurrentIndex(model_->index(marker_, 0));
     for (QChartView *view : {chtAasta, chtPäevaPikkus}) {
         if (watched == view && event->type() == QEvent::KeyPress && !data_.rows.empty()) {
             const auto *key = static_cast<QKeyEvent *>(event);

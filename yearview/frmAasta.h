@@ -11,12 +11,20 @@
 
 class QChart;
 class QChartView;
+class QCheckBox;
+class QHBoxLayout;
+class QVBoxLayout;
+class QPrinter;
 class QLabel;
 class QLineSeries;
 class QPushButton;
 class QTabWidget;
 class QTableView;
 class YearTableModel;
+namespace yearview {
+class KeyDatesModel;
+class YearPlanner;
+}  // namespace yearview
 
 class frmAasta : public QDialog
 {
@@ -32,10 +40,15 @@ public:
     QLabel *lblNäit;
     QTableView *tblAasta;
     QPushButton *cmdSalvestaTabel, *cmdSalvestaPilt, *cmdSulge;
+    yearview::YearPlanner *fraAastaJaKoht;  // another year or place
+    QTableView *tblTähtpäevad;
+    QCheckBox *chkKuldne;
+    QPushButton *cmdPrindi;
 
-    // Computes the place-year and shows it; the marker starts on the
-    // observation's date.
-    void ShowYear(const yearview::YearRequest &request);
+    // Computes the place-year and shows it; the marker starts on `marked`
+    // where that date is in the year, else on the observation's date (a copy:
+    // the date shown now is replaced with the year).
+    void ShowYear(const yearview::YearRequest &request, QDate marked = {});
     const yearview::YearData &data() const { return data_; }
 
     // The date the readout shows, as an index into the year.
@@ -49,6 +62,17 @@ public:
     bool SaveTable(const QString &path);
     bool SavePicture(const QString &path, yearview::PictureFormat format);
 
+    // The year, the place or today chosen in the bar: the same date of the
+    // other year, the same date at the other place, today.
+    void spnAasta_Change(int year);
+    void cmdTäna_Click();
+    void cboKoht2_Click(const QString &listText);
+    void chkKuldne_Click(bool checked);
+    void cmdPrindi_Click();
+    // Sets up the printer (the print dialog, which also offers a PDF file);
+    // false when cancelled. Tests replace it.
+    std::function<bool(QPrinter &)> askPrinter;
+
     // Asks for the name of a file to write (caption, suggested path, filters,
     // the chosen filter back); empty when cancelled. Tests replace it.
     std::function<QString(const QString &, const QString &, const QString &, QString *)> askSavePath;
@@ -61,6 +85,9 @@ protected:
 
 private:
     void buildLayout();
+    void buildPlanner(QVBoxLayout *layout, QHBoxLayout *buttons);
+    // The bar, the key dates and the light bands of the year just computed.
+    void showPlan();
     void buildYearChart();
     void buildDayLengthChart();
     bool chartKey(int key);
@@ -71,6 +98,7 @@ private:
 
     yearview::YearData data_;
     YearTableModel *model_ = nullptr;
+    yearview::KeyDatesModel *keyDatesModel_ = nullptr;
     std::vector<QLineSeries *> markers_;  // one in each chart
     int marker_ = 0;
     int observationIndex_ = 0;

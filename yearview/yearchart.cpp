@@ -14,6 +14,9 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "yearview/keydatemarks.h"
+#include "yearview/sunlight.h"
+
 namespace {
 
 using namespace Qt::StringLiterals;
@@ -225,7 +228,87 @@ void addMarker(QChart *chart, QAbstractAxis *x, QAbstractAxis *y, std::vector<QL
     markers.push_back(verticalLine(chart, x, y, QPen(QColor(20, 20, 20), 2), 0.5));
 }
 
+// The golden and the blue light as bands over the twilights, hidden until
+// asked for. A date may hold several spans of one light (the evening's blue
+// hour past midnight lands on the next date): the first span of every date
+// makes one band, the second another, and so on; only the first is named in
+// the legend.
+void addLightBands(QChart *chart, QAbstractAxis *x, QAbstractAxis *y, const yearview::YearData &data)
+{
+    const struct {
+        bool golden;
+        QString name;
+        QColor color;
+    } lights[] = {{true, u"kuldne tund"_s, QColor(255, 176, 0, 170)},
+                  {false, u"sinine tund"_s, QColor(24, 56, 200, 190)}};
+    const std::size_t n = data.rows.size();
+    for (const auto &light : lights) {
+        std::vector<std::vector<yearview::HourSpan>> spans(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            for (const yearview::HourSpan &span :
+                 yearview::lightSpans(data.rows[i], data.days[i].noonAltitudeDegrees, light.golden)) {
+                if (span.from < 24)
+                    spans[i].push_back({std::max(span.from, 0.0), std::min(span.to, 24.0)});
+                if (span.to > 24 && i + 1 < n)
+                    spans[i + 1].push_back({std::max(span.from - 24, 0.0), std::min(span.to - 24, 24.0)});
+            }
+        }
+        std::size_t layers = 0;
+        for (auto &date : spans) {
+            std::sort(date.begin(), date.end(), [](const auto &a, const auto &b) { return a.from < b.from; });
+            layers = std::max(layers, date.size());
+        }
+        for (std::size_t layer = 0; layer < layers; ++layer) {
+            auto *lower = new QLineSeries(chart);
+            auto *upper = new QLineSeries(chart);
+            for (std::size_t i = 0; i < n; ++i) {
+                const yearview::HourSpan span
+                    = layer < spans[i].size() ? spans[i][layer] : yearview::HourSpan{12, 12};
+                for (double xAt : {double(i), double(i) + 1}) {
+                    lower->append(xAt, span.from);
+                    upper->append(xAt, span.to);
+                }
+            }
+            auto *band = new QAreaSeries(upper, lower);
+            band->setName(light.name);
+            band->setProperty("lightBand", layer == 0 ? u"legend"_s : u"unnamed"_s);
+            attachBand(chart, band, light.color, x, y);
+            band->setVisible(false);
+        }
+    }
+}
+
+// Today, where the year shown is this year.
+void addToday(QChart *chart, QAbstractAxis *x, QAbstractAxis *y, const yearview::YearData &data)
+{
+    const QDate today = QDate::currentDate();
+    if (data.rows.empty() || data.rows.front().date.year() != today.year())
+        return;
+    for (std::size_t i = 0; i < data.rows.size(); ++i) {
+        if (data.rows[i].date != today)
+            continue;
+        QLineSeries *line
+            = verticalLine(chart, x, y, QPen(QColor(20, 170, 90), 2, Qt::DashDotLine), double(i) + 0.5);
+        line->setName(u"täna"_s);
+        for (QLegendMarker *marker : chart->legend()->markers(line))
+            marker->setVisible(true);
+    }
+}
+
 }  // namespace
+
+void yearview::setLightBandsVisible(QChart *chart, bool visible)
+{
+    for (QAbstractSeries *series : chart->series()) {
+        const QString band = series->property("lightBand").toString();
+        if (band.isEmpty())
+            continue;
+        series->setVisible(visible);
+        // A series shown again shows its legend entry: only the first band of each light has one.
+        if (band != u"legend"_s)
+            hideFromLegend(chart, series);
+    }
+}
 
 QChartView *yearview::chartView(QWidget *parent, const QString &name, const QString &accessibleName)
 {
@@ -290,6 +373,7 @@ QChart *yearview::yearChart(const YearData &data, int observationIndex, std::vec
         addBand(low, high, true);
         addBand(spillLow, spillHigh, false);
     }
+    addLightBands(chart, x, y, data);
 
     const auto values = [&](almanac::Event event) {
         std::vector<std::optional<double>> v(n);
@@ -316,6 +400,8 @@ QChart *yearview::yearChart(const YearData &data, int observationIndex, std::vec
     observation->setName(u"vaatluse kuupäev"_s);
     for (QLegendMarker *marker : chart->legend()->markers(observation))
         marker->setVisible(true);
+    addToday(chart, x, y, data);
+    addKeyDateMarks(chart, data);
     addMarker(chart, x, y, markers);
     return chart;
 }

@@ -25,6 +25,9 @@ QChart *yearChart(const YearData &data, int observationIndex, std::vector<QLineS
 // The day length over the year; `markers` as above.
 QChart *dayLengthChart(const YearData &data, std::vector<QLineSeries *> &markers);
 
+// Shows or hides the golden and blue hours' bands of the year's chart.
+void setLightBandsVisible(QChart *chart, bool visible);
+
 // Gives the charts' legends one width, that of the widest entry, so that their
 // plot areas (and dates) line up.
 void alignLegends(const std::vector<QChart *> &charts);

@@ -9,6 +9,7 @@
 #include "shell/text.h"
 #include "solar/results.h"
 #include "solar/season.h"
+#include "yearview/sunlight.h"
 
 namespace yearview {
 
@@ -128,13 +129,13 @@ YearData computeYear(const YearRequest &request, const OverviewClock &clock)
         const double midnightUtc = double(row.date.startOfDay(Qt::UTC).toSecsSinceEpoch());
         const auto noon = day[almanac::Event::SolarNoon];
         row.utcOffsetSeconds = offsetAt(std::llround(noon ? *noon : midnightUtc + kSecondsPerDay / 2));
-        for (int e = 0; e < almanac::kEventCount; ++e) {
-            const auto &instant = day.events[std::size_t(e)];
-            if (!instant)
-                continue;
-            const int offset = offsetAt(std::llround(*instant));
-            row.clockHours[std::size_t(e)] = (*instant + offset - midnightUtc) / 3600.0;
-        }
+        const auto toClockHours = [&](const auto &instants, auto &hours) {
+            for (std::size_t e = 0; e < instants.size(); ++e)
+                if (const auto &instant = instants[e])
+                    hours[e] = (*instant + offsetAt(std::llround(*instant)) - midnightUtc) / 3600.0;
+        };
+        toClockHours(day.events, row.clockHours);
+        toClockHours(day.goldenHour, row.goldenHours);
         row.sky = skyOf(day);
         row.dayLengthSeconds = double(almanac::dayLengthWholeSeconds(day));
 
@@ -152,6 +153,7 @@ YearData computeYear(const YearRequest &request, const OverviewClock &clock)
         }
         data.rows.push_back(row);
     }
+    data.keyDates = almanac::keyDates(request.place, data.days, offsetAt);
     return data;
 }
 
@@ -215,7 +217,7 @@ QString readoutText(const YearData &data, int index)
     if (index > 0)
         text += u" ("_s
             + changeText(row.dayLengthSeconds - data.rows[std::size_t(index - 1)].dayLengthSeconds) + u')';
-    return text;
+    return text + u"; "_s + directionText(data.days[std::size_t(index)]) + u"; "_s + lightText(row);
 }
 
 QString titleText(const YearRequest &request)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "almanac/almanac.h"
+#include "almanac/keydates.h"
 #include "yearview/yearview.h"
 
 namespace yearview {
@@ -32,6 +33,8 @@ struct DayRow {
     // Indexed by almanac::Event: hours of the legal clock from the date's own
     // midnight (an event after the next midnight is above 24).
     std::array<std::optional<double>, almanac::kEventCount> clockHours;
+    // The golden hour's edges the same way, indexed by almanac::GoldenHour.
+    std::array<std::optional<double>, almanac::kGoldenHourEdgeCount> goldenHours;
     std::array<Sky, kThresholdCount> sky{};
     double dayLengthSeconds = 0;
     // The window's own figures, in the clock of the season its month rule
@@ -54,6 +57,7 @@ struct YearData {
     OverviewClock clock;
     std::vector<almanac::SolarDay> days;
     std::vector<DayRow> rows;
+    std::vector<almanac::KeyDate> keyDates;  // in time order
 };
 
 // The legal clock of the overview and of the command line's default; UTC

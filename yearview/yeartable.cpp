@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "yearview/yeartable.h"
 
+#include "yearview/sunlight.h"
+
 namespace {
 
 using namespace Qt::StringLiterals;
 
-// Date, offset, the nine events, day length, the window's sunrise and sunset.
+// Date, offset, the nine events, day length, the window's sunrise and sunset,
+// the directions and the soft light.
 constexpr int kEventColumn = 2;
 constexpr int kDayLengthColumn = kEventColumn + almanac::kEventCount;
-constexpr int kColumnCount = kDayLengthColumn + 3;
+constexpr int kLightColumn = kDayLengthColumn + 3;
+constexpr int kColumnCount = kLightColumn + yearview::kLightColumnCount;
 
 QString header(int section)
 {
@@ -20,6 +24,8 @@ QString header(int section)
         return yearview::eventName(almanac::Event(section - kEventColumn));
     if (section == kDayLengthColumn)
         return u"Päeva pikkus"_s;
+    if (section >= kLightColumn)
+        return yearview::lightColumnHeader(section - kLightColumn);
     return section == kDayLengthColumn + 1 ? u"Ligikaudne tõus (põhiaken)"_s
                                            : u"Ligikaudne loojang (põhiaken)"_s;
 }
@@ -75,6 +81,8 @@ QString YearTableModel::cellText(int row, int column) const
     }
     if (column == kDayLengthColumn)
         return yearview::durationText(r.dayLengthSeconds);
+    if (column >= kLightColumn)
+        return yearview::lightColumnText(*data_, row, column - kLightColumn);
     const QString clock = r.approxWinterTime ? u" (GMT +2)"_s : u" (GMT +3)"_s;
     if (column == kDayLengthColumn + 1)
         return r.approxSunriseHours ? r.approxSunriseText + clock : r.approxSunriseText;

@@ -19,6 +19,8 @@ struct YearRequest {
     // The gazetteer's name where the coordinates came from a pick, else the
     // coordinates as the window writes them.
     QString placeName;
+    // The gazetteer's list text of the place where it came from a pick, else empty.
+    QString placeListText;
     // The observation as typed: the window's own approximation of each date is
     // computed from it with only the day and the month changed.
     solar::Observation observation;

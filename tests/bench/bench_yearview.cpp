@@ -3,6 +3,7 @@
 // building the charts and the table, the first layout and paint.
 #include <QApplication>
 #include <QLabel>
+#include <QSpinBox>
 #include <QtTest>
 
 #include "yearview/frmAasta.h"
@@ -17,6 +18,7 @@ yearview::YearRequest tallinn2026()
     r.place = {solar::DecimalLatitude(r.observation), solar::DecimalLongitude(r.observation), 6};
     r.year = 2026;
     r.placeName = QStringLiteral("Tallinn, Kesklinn");
+    r.placeListText = QStringLiteral("-- Kesklinn");
     return r;
 }
 
@@ -30,6 +32,7 @@ private slots:
     void openOverview();
     void computeYear();
     void showAnotherYear();
+    void switchYear();
 };
 
 // What the user waits for: a new window, the place-year computed, both charts
@@ -74,6 +77,25 @@ void bench_yearview::showAnotherYear()
         year = year == 2026 ? 2027 : 2026;
     }
     QVERIFY(!w.lblNäit->text().isEmpty());
+}
+
+// The user steps to another year in the open window: the place-year and its
+// key dates computed, the charts, the table and the key dates rebuilt and
+// painted.
+void bench_yearview::switchYear()
+{
+    frmAasta w(nullptr);
+    w.ShowYear(tallinn2026());
+    w.show();
+    QApplication::processEvents();
+    auto *year = w.findChild<QSpinBox *>(QStringLiteral("spnAasta"));
+    QVERIFY(year);
+    QBENCHMARK
+    {
+        year->setValue(year->value() == 2026 ? 2027 : 2026);
+        w.repaint();
+    }
+    QVERIFY(!w.data().keyDates.empty());
 }
 
 QTEST_MAIN(bench_yearview)

@@ -330,3 +330,26 @@ TEST(Places, OrderWithinLists)
 
     EXPECT_TRUE(findRegion("")->entries.empty());
 }
+
+TEST(Places, NamesForTitles)
+{
+    const struct {
+        const char *listText;
+        const char *name;
+        const char *region;
+    } cases[] = {
+        {"Abja-Paluoja  {1993}", "Abja-Paluoja", "L i n n a d"},
+        {"-- Kesklinn", "Tallinn, Kesklinn", "L i n n a d"},
+        {"Emmaste v.", "Emmaste v.", "Hiiumaa"},
+        {"not a place", "not a place", nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.listText);
+        EXPECT_EQ(gazetteer::placeName(c.listText), c.name);
+        const auto region = gazetteer::regionOfPlace(c.listText);
+        EXPECT_EQ(region.has_value(), c.region != nullptr);
+        if (region && c.region) {
+            EXPECT_EQ(region->text, c.region);
+        }
+    }
+}

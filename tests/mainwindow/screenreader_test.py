@@ -415,10 +415,39 @@ def check_year_overview(app):
         check(name == said, "the readout label reads %r, the chart %r" % (name, said))
         if "Text" in bounded("interfaces", readout[0].get_interfaces):
             check(text_of(readout[0]) == said, "the readout's text is %r" % text_of(readout[0]))
+    check_key_dates(window)
     key("Escape")
     check(wait_for("the overview closed",
                    lambda: not bounded("a state", window.getState).contains(pyatspi.STATE_SHOWING), 8),
           "the overview does not close with Esc")
+
+
+def check_key_dates(window):
+    """Alt+V shows the key dates; the June solstice is read from its table."""
+    print("Alt+V: the key dates", flush=True)
+    key("alt+v")
+
+    def table():
+        for acc in walk_outside_tables(window):
+            if describe(acc)[:2] == ("table", "Tähtpäevad"):
+                return acc
+        return None
+    found = wait_for("the key dates' table", table)
+    if not check(found is not None, "Alt+V shows no table named Tähtpäevad"):
+        return
+    cells = bounded("the table interface", found.queryTable)
+
+    def cell(row, column):
+        acc = bounded("a cell", cells.getAccessibleAt, row, column)
+        return bounded("a cell's name", lambda: acc.name) if acc is not None else None
+
+    def solstice():
+        for row in range(bounded("the rows", lambda: cells.nRows)):
+            if cell(row, 2) == "Suvine pööripäev":
+                return (cell(row, 0), cell(row, 1))
+        return None
+    read = wait_for("the June solstice among the key dates", solstice)
+    check(read == ("21.06.2003", "22:10"), "the key dates read the June solstice as %r" % (read,))
 
 
 def events_since(mark, kind):

@@ -100,3 +100,30 @@ TEST(Rounding, NamedRules)
 }
 
 }  // namespace
+
+TEST(Formats, DirectionsAndHeights)
+{
+    const struct {
+        const char *name;
+        std::string text;
+        const char *expected;
+    } cases[] = {
+        {"sunrise in June", solar::FormatAzimuth(42.26, ","), "42,3° (kirre)"},
+        {"sunset in June", solar::FormatAzimuth(317.7, ","), "317,7° (loe)"},
+        {"a point separator", solar::FormatAzimuth(90, "."), "90.0° (ida)"},
+        {"halfway goes clockwise", solar::FormatAzimuth(22.5, ","), "22,5° (kirre)"},
+        {"the point of the value shown", solar::FormatAzimuth(337.46, ","), "337,5° (põhi)"},
+        {"rounds to a full turn", solar::FormatAzimuth(359.96, ","), "0,0° (põhi)"},
+        {"south-west", solar::FormatAzimuth(225, ","), "225,0° (edel)"},
+        {"south-east", solar::FormatAzimuth(135, ","), "135,0° (kagu)"},
+        {"south", solar::FormatAzimuth(180, ","), "180,0° (lõuna)"},
+        {"west", solar::FormatAzimuth(270, ","), "270,0° (lääs)"},
+        {"noon height", solar::FormatDegreesTenths(53.8149, ","), "53,8°"},
+        {"below the horizon", solar::FormatDegreesTenths(-4.04, ","), "-4,0°"},
+        {"a tenth below zero", solar::FormatDegreesTenths(-0.06, ","), "-0,1°"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.text, c.expected);
+    }
+}
