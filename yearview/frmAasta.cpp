@@ -25,6 +25,7 @@
 
 #include "shell/notice.h"
 #include "shell/twips.h"
+#include "yearview/tabbar_accessible.h"
 #include "yearview/yearchart.h"
 #include "yearview/yeartable.h"
 
@@ -73,6 +74,7 @@ void frmAasta::buildLayout()
     tabAasta = new QTabWidget(this);
     tabAasta->setObjectName(u"tabAasta"_s);
     tabAasta->setAccessibleName(u"Ülevaate vaated"_s);
+    yearview::markAccessibleTabBar(tabAasta->tabBar());
 
     // On a small screen the page scrolls rather than cut the charts short.
     auto *page = new QScrollArea;

@@ -686,9 +686,7 @@ void TestYearView::screenReaderReadsTheReadout()
     w.chtAasta->setFocus();
     QStringList focused;
     const std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *a) {
-        // The toolkit reports the current page tab as focused whatever has
-        // the focus; that is left to it.
-        if (a->state().focused && a->role() != QAccessible::PageTab)
+        if (a->state().focused)
             focused << a->text(QAccessible::Name) + u'/'
                     + (a->object() ? a->object()->metaObject()->className() : "") + u'/'
                     + (a->object() ? a->object()->objectName() : QString());
@@ -698,6 +696,11 @@ void TestYearView::screenReaderReadsTheReadout()
     };
     walk(QAccessible::queryAccessibleInterface(&w));
     QCOMPARE(focused, QStringList{u"Päikese aeg aasta jooksul/QChartView/chtAasta"_s});
+    // With the keyboard on the tab bar, its current tab is the focused one.
+    w.tabAasta->tabBar()->setFocus();
+    focused.clear();
+    walk(QAccessible::queryAccessibleInterface(&w));
+    QVERIFY2(focused.contains(u"Graafik//"_s), qPrintable(focused.join(u", "_s)));
     // Nothing of the toolkit's English: the tab bar's scroll buttons.
     const QList<QWidget *> controls = w.findChildren<QWidget *>();
     for (QWidget *control : controls) {
