@@ -26,7 +26,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Every option once; the parser, the help and wantsCommandLine read this table.
-struct OptionSpec {
+struct OptionRow {
     std::string_view name;
     std::string_view shortName;  // empty: none
     std::string_view valueName;  // empty: a switch
@@ -34,7 +34,7 @@ struct OptionSpec {
     std::string_view defaultValue;  // empty: none
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRow kOptions[] = {
     {"help", "h", {}, "Shows this help.", {}},
     {"version", "v", {}, "Shows the program's name and version.", {}},
     {"year", {}, "YEAR", "The year, 1900 to 3000.", {}},
@@ -58,9 +58,9 @@ constexpr OptionSpec kOptions[] = {
      {}},
 };
 
-const OptionSpec *optionNamed(QStringView name)
+const OptionRow *optionNamed(QStringView name)
 {
-    for (const OptionSpec &option : kOptions)
+    for (const OptionRow &option : kOptions)
         if (name == toQString(option.name)
             || (!option.shortName.empty() && name == toQString(option.shortName)))
             return &option;
@@ -162,7 +162,7 @@ std::optional<QString> misreadArgument(const QStringList &arguments)
             break;
         if (argument.startsWith(u"--")) {
             const QString name = argument.mid(2).section(u'=', 0, 0);
-            const OptionSpec *option = optionNamed(name);
+            const OptionRow *option = optionNamed(name);
             if (option && option->valueName.empty() && argument.contains(u'='))
                 return u"--%1 takes no value"_s.arg(name);
             if (option && !option->valueName.empty() && !argument.contains(u'='))
@@ -171,7 +171,7 @@ std::optional<QString> misreadArgument(const QStringList &arguments)
         }
         if (argument.size() < 2 || !argument.startsWith(u'-') || argument == u"-h" || argument == u"-v")
             continue;
-        const OptionSpec *meant = optionNamed(argument.mid(1).section(u'=', 0, 0));
+        const OptionRow *meant = optionNamed(argument.mid(1).section(u'=', 0, 0));
         return u"unknown option %1"_s.arg(quoted(argument))
             + (meant ? u" (did you mean --%1?)"_s.arg(toQString(meant->name)) : QString());
     }
@@ -202,7 +202,7 @@ bool wantsCommandLine(int argc, const char *const *argv)
             continue;
         arg.remove_prefix(arg.starts_with("--") ? 2 : 1);
         arg = arg.substr(0, arg.find('='));
-        for (const OptionSpec &option : kOptions)
+        for (const OptionRow &option : kOptions)
             if (arg == option.name || (!option.shortName.empty() && arg == option.shortName))
                 return true;
     }
@@ -224,12 +224,12 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         "from the Sun's (UTC at 180 degrees), noon falls near midnight and a date can have two rows or "
         "none.\n\n"
         "Example: vorandel --year 2026 --lat 59.437 --lon 24.745 > tallinn-2026.csv"));
-    for (const OptionSpec &spec : kOptions) {
-        QStringList names{toQString(spec.name)};
-        if (!spec.shortName.empty())
-            names.prepend(toQString(spec.shortName));
-        parser.addOption(QCommandLineOption(names, toQString(spec.description), toQString(spec.valueName),
-                                            toQString(spec.defaultValue)));
+    for (const OptionRow &option : kOptions) {
+        QStringList names{toQString(option.name)};
+        if (!option.shortName.empty())
+            names.prepend(toQString(option.shortName));
+        parser.addOption(QCommandLineOption(names, toQString(option.description), toQString(option.valueName),
+                                            toQString(option.defaultValue)));
     }
     const auto value = [&parser](const char *name) { return parser.value(QLatin1StringView(name)); };
 
@@ -258,9 +258,9 @@ int runCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     }
     if (!parser.positionalArguments().isEmpty())
         return refuse(u"unexpected argument "_s + quoted(parser.positionalArguments().constFirst()));
-    for (const OptionSpec &spec : kOptions)
-        if (parser.values(toQString(spec.name)).size() > 1)
-            return refuse(u"--%1 given more than once"_s.arg(toQString(spec.name)));
+    for (const OptionRow &option : kOptions)
+        if (parser.values(toQString(option.name)).size() > 1)
+            return refuse(u"--%1 given more than once"_s.arg(toQString(option.name)));
     for (const char *name : {"year", "lat", "lon"})
         if (!parser.isSet(QLatin1StringView(name)))
             return refuse(u"--%1 is missing (see --help)"_s.arg(QLatin1StringView(name)));

@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "shell/controlname.h"
 #include "shell/notice.h"
 #include "shell/twips.h"
 #include "yearview/tabbar_accessible.h"
@@ -126,17 +127,11 @@ void frmAasta::buildLayout()
         scroll->setAccessibleName(scroll->arrowType() == Qt::LeftArrow ? u"Keri vasakule"_s
                                                                        : u"Keri paremale"_s);
 
-    cmdSalvestaTabel = new QPushButton(u"Salvesta ta&bel..."_s, this);
-    cmdSalvestaTabel->setObjectName(u"cmdSalvestaTabel"_s);
-    cmdSalvestaTabel->setAccessibleName(u"Salvesta tabel"_s);
-    cmdSalvestaTabel->setAccessibleDescription(u"Kirjutab aasta tabeli CSV-failina"_s);
-    cmdSalvestaPilt = new QPushButton(u"Salvesta &pilt..."_s, this);
-    cmdSalvestaPilt->setObjectName(u"cmdSalvestaPilt"_s);
-    cmdSalvestaPilt->setAccessibleName(u"Salvesta pilt"_s);
-    cmdSalvestaPilt->setAccessibleDescription(u"Kirjutab graafikud PNG- või SVG-failina"_s);
-    cmdSulge = new QPushButton(u"&Sulge"_s, this);
-    cmdSulge->setObjectName(u"cmdSulge"_s);
-    cmdSulge->setAccessibleName(u"Sulge"_s);
+    cmdSalvestaTabel = nameControl(new QPushButton(u"Salvesta ta&bel..."_s, this), u"cmdSalvestaTabel"_s,
+                                   u"Kirjutab aasta tabeli CSV-failina"_s);
+    cmdSalvestaPilt = nameControl(new QPushButton(u"Salvesta &pilt..."_s, this), u"cmdSalvestaPilt"_s,
+                                  u"Kirjutab graafikud PNG- või SVG-failina"_s);
+    cmdSulge = nameControl(new QPushButton(u"&Sulge"_s, this), u"cmdSulge"_s);
     for (QPushButton *button : {cmdSalvestaTabel, cmdSalvestaPilt, cmdSulge})
         button->setAutoDefault(false);
 

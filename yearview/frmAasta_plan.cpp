@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "shell/controlname.h"
 #include "shell/text.h"
 #include "yearview/frmAasta.h"
 #include "yearview/keydatestab.h"
@@ -34,14 +35,10 @@ void frmAasta::buildPlanner(QVBoxLayout *layout, QHBoxLayout *buttons)
     tblTähtpäevad = yearview::keyDatesView(nullptr, keyDatesModel_);
     tabAasta->addTab(tblTähtpäevad, u"Tähtpäe&vad"_s);
 
-    chkKuldne = new QCheckBox(u"K&uldne ja sinine tund"_s, this);
-    chkKuldne->setObjectName(u"chkKuldne"_s);
-    chkKuldne->setAccessibleName(u"Kuldne ja sinine tund"_s);
-    chkKuldne->setAccessibleDescription(u"Näitab graafikul kuldse ja sinise tunni ribasid"_s);
-    cmdPrindi = new QPushButton(u"Pr&indi..."_s, this);
-    cmdPrindi->setObjectName(u"cmdPrindi"_s);
-    cmdPrindi->setAccessibleName(u"Prindi"_s);
-    cmdPrindi->setAccessibleDescription(u"Prindib graafikud ja tähtpäevad ühele A4-lehele või PDF-faili"_s);
+    chkKuldne = nameControl(new QCheckBox(u"K&uldne ja sinine tund"_s, this), u"chkKuldne"_s,
+                            u"Näitab graafikul kuldse ja sinise tunni ribasid"_s);
+    cmdPrindi = nameControl(new QPushButton(u"Pr&indi..."_s, this), u"cmdPrindi"_s,
+                            u"Prindib graafikud ja tähtpäevad ühele A4-lehele või PDF-faili"_s);
     cmdPrindi->setAutoDefault(false);
     // Beside the readout, on the charts' page it changes.
     if (auto *page = qobject_cast<QBoxLayout *>(lblNäit->parentWidget()->layout()))

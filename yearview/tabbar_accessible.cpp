@@ -11,24 +11,18 @@
 
 #include <algorithm>
 
+#include "shell/controlname.h"
+
 namespace yearview {
 
 namespace {
 
 constexpr char kServedTabBar[] = "vorandelAccessibleTabBar";
 
-QString plainText(QString text)
-{
-    // "&Graafik" is said "Graafik"; a doubled "&&" is one ampersand.
-    for (qsizetype i = text.indexOf(u'&'); i >= 0 && i < text.size(); i = text.indexOf(u'&', i + 1))
-        text.remove(i, 1);
-    return text;
-}
-
 QString tabName(const QTabBar *bar, int index)
 {
     const QString name = bar->accessibleTabName(index);
-    return name.isEmpty() ? plainText(bar->tabText(index)) : name;
+    return name.isEmpty() ? spokenText(bar->tabText(index)) : name;
 }
 
 // The bar's scroll buttons, left before right, after the tabs.

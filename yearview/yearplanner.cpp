@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "gazetteer/places.h"
+#include "shell/controlname.h"
 #include "shell/text.h"
 
 namespace yearview {
@@ -90,10 +91,8 @@ YearPlanner::YearPlanner(QWidget *parent)
     cmdJärgmineAasta->setAccessibleName(u"Järgmine aasta"_s);
     cmdJärgmineAasta->setToolTip(u"Järgmine aasta (Ctrl+PageDown)"_s);
 
-    cmdTäna = new QPushButton(u"Tä&na"_s, this);
-    cmdTäna->setObjectName(u"cmdTäna"_s);
-    cmdTäna->setAccessibleName(u"Täna"_s);
-    cmdTäna->setAccessibleDescription(u"Näitab tänast kuupäeva selle aasta ülevaates"_s);
+    cmdTäna = nameControl(new QPushButton(u"Tä&na"_s, this), u"cmdTäna"_s,
+                          u"Näitab tänast kuupäeva selle aasta ülevaates"_s);
     cmdTäna->setAutoDefault(false);
 
     cboPiirkond2 = new QComboBox(this);
