@@ -117,6 +117,9 @@ std::string yearCsv(const std::vector<SolarDay> &days, const UtcOffsetAt &offset
 // One instant as the CSV writes it: 2026-06-22T00:16:05+03:00.
 std::string localDateTimeText(UtcSeconds instant, const UtcOffsetAt &offsetAt);
 
+// A UTC offset as the date-time text writes it: +03:00, -03:30, +01:39:49.
+std::string utcOffsetText(int offsetSeconds);
+
 // A date as the CSV writes it: 2026-06-22.
 std::string dateText(CivilDate date);
 

@@ -55,17 +55,22 @@ std::string localDateTimeText(UtcSeconds instant, const UtcOffsetAt &offsetAt)
     appendDate(out, civilFromDays(local.day));
     out += 'T';
     out += durationText(local.secondOfDay);
+    out += utcOffsetText(offset);
+    return out;
+}
+
+std::string utcOffsetText(int offsetSeconds)
+{
     char buf[32];
-    const int a = std::abs(offset);
+    const int a = std::abs(offsetSeconds);
+    const char sign = offsetSeconds < 0 ? '-' : '+';
     // ISO 8601 has no seconds in an offset; the rare historical offset that
     // has them (local mean times) is written with them, as +HH:MM:SS.
     if (a % 60 == 0)
-        std::snprintf(buf, sizeof buf, "%c%02d:%02d", offset < 0 ? '-' : '+', a / 3600, a / 60 % 60);
+        std::snprintf(buf, sizeof buf, "%c%02d:%02d", sign, a / 3600, a / 60 % 60);
     else
-        std::snprintf(buf, sizeof buf, "%c%02d:%02d:%02d", offset < 0 ? '-' : '+', a / 3600, a / 60 % 60,
-                      a % 60);
-    out += buf;
-    return out;
+        std::snprintf(buf, sizeof buf, "%c%02d:%02d:%02d", sign, a / 3600, a / 60 % 60, a % 60);
+    return buf;
 }
 
 std::string dateText(CivilDate date)

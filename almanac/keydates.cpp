@@ -283,14 +283,6 @@ void addPeriods(std::vector<KeyDate> &out, const Place &place, const std::vector
             KeyDateKind::NauticalWhiteNightsBegin, KeyDateKind::NauticalWhiteNightsEnd);
 }
 
-// A UTC offset as the date-time text writes it: +03:00.
-std::string offsetText(int offsetSeconds)
-{
-    constexpr std::size_t kDateTimeLength = 19;  // 1970-01-01T00:00:00
-    return localDateTimeText(0, [offsetSeconds](std::int64_t) { return offsetSeconds; })
-        .substr(kDateTimeLength);
-}
-
 }  // namespace
 
 std::string_view keyDateKindName(KeyDateKind kind) { return kKindNames[static_cast<std::size_t>(kind)]; }
@@ -334,7 +326,7 @@ std::string keyDatesCsv(const std::vector<KeyDate> &dates, const UtcOffsetAt &of
         out += keyDateKindName(key.kind);
         out += ',';
         if (key.newOffsetSeconds)
-            out += offsetText(*key.newOffsetSeconds);
+            out += utcOffsetText(*key.newOffsetSeconds);
         if (key.dayLengthSeconds)
             out += durationText(*key.dayLengthSeconds);
         out += "\r\n";

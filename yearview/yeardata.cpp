@@ -169,12 +169,7 @@ QString clockText(double hours)
     return text;
 }
 
-QString offsetText(int seconds)
-{
-    const int magnitude = std::abs(seconds);
-    return (seconds < 0 ? u"-"_s : u"+"_s) + twoDigits(magnitude / 3600) + u':'
-        + twoDigits(magnitude / 60 % 60);
-}
+QString offsetText(int seconds) { return toQString(almanac::utcOffsetText(seconds)); }
 
 QString durationText(double seconds)
 {

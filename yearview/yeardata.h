@@ -71,7 +71,7 @@ YearData computeYear(const YearRequest &request, const OverviewClock &clock);
 
 // "04:02:40"; an hour beyond the date is marked with the day: "00:16:05 (+1)".
 QString clockText(double hours);
-// "+03:00"
+// "+03:00"; an offset with seconds (a local mean time) as the CSV writes it: "+01:39:49"
 QString offsetText(int seconds);
 // "13 h 06 min 48 s"
 QString durationText(double seconds);
