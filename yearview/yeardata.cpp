@@ -121,7 +121,7 @@ YearData computeYear(const YearRequest &request, const OverviewClock &clock)
     data.request = request;
     data.clock = clock;
     const almanac::UtcOffsetAt &offsetAt = clock.offsetAt;
-    data.days = almanac::yearTable(request.place, request.year);
+    data.days = almanac::yearTable(request.place, request.year, offsetAt);
     data.rows.reserve(data.days.size());
     for (const almanac::SolarDay &day : data.days) {
         DayRow row;
